@@ -1,0 +1,79 @@
+#pragma once
+// The calculator's display: 13 seven-segment cells with a mark after each, the annunciator
+// flags, the error code, the value on the display, the number being keyed, and timed messages.
+// While a number is keyed the cells are its only record; readNumber parses them.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "display/glyph.h"
+#include "image/image.h"
+#include "platform/services.h"
+
+namespace tabulor {
+
+inline constexpr int kShownCells = 13;
+inline constexpr int kCellStorage = 16;
+inline constexpr int kMaxEntryLength = 12;
+inline constexpr std::uint32_t kMessageMilliseconds = 2000;
+
+struct Display {
+    explicit Display(const TickSource& clock);
+
+    bool shiftShown = false;
+    bool pendShown = false;
+    bool beginMode = false;  // the BEGIN annunciator and the payment timing the solvers read
+    bool lowBattery = false;
+    ErrorCode error = Error::None;
+    bool entryPending = false;
+    bool messageActive = false;
+    std::array<char16_t, 32> text{};  // printing workspace of showNumber
+    bool exponentNegative = false;
+    MarkCode decimalMark = Mark::Point;
+    MarkCode groupMark = Mark::Comma;
+    std::int32_t length = 0;
+    std::int32_t pointPos = 0;
+    std::int32_t decimals = 2;
+    std::int32_t exponentPos = 0;
+    double value = 0.0;
+    std::uint32_t messageTime = 0;
+
+    // Held for the faceplate drawing; the model itself never touches them.
+    std::unique_ptr<Image> glyphStrip;
+    std::unique_ptr<Image> errorStrip;
+    std::unique_ptr<Image> shiftImage;
+    std::unique_ptr<Image> beginImage;
+    std::unique_ptr<Image> pendImage;
+    std::unique_ptr<Image> batteryImage;
+    std::unique_ptr<Palette> displayPalette;
+
+    std::array<Glyph, kCellStorage> cells{};
+    std::array<MarkCode, kCellStorage> marks{};
+
+    const TickSource* clock;
+};
+
+// Number entry, key by key.
+void appendDigit(Display& display, int digit);
+void enterPoint(Display& display);
+void enterExponent(Display& display);
+void changeSign(Display& display);
+void backspace(Display& display);
+void setDecimals(Display& display, int decimals);
+void clearEntry(Display& display, bool showZero);
+void swapMarks(Display& display);
+
+// Formatting, parsing and messages.
+void showNumber(Display& display, double value);
+double readNumber(Display& display, bool force);
+void showMessage(Display& display, std::u16string_view text);
+bool expireMessage(Display& display);
+void showFullMantissa(Display& display);
+
+// The display's images, loaded from the store when the Display is created and released with it.
+bool loadDisplayImages(Display& display, const ImageStore& store);
+void releaseDisplayImages(Display& display);
+
+}  // namespace tabulor

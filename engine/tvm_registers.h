@@ -1,0 +1,18 @@
+#pragma once
+// The time-value-of-money register block.
+
+namespace tabulor {
+
+struct TvmRegisters {
+    double n = 0.0;
+    double interestPerYear = 0.0;  // nominal annual rate in percent
+    double presentValue = 0.0;
+    double payment = 0.0;
+    double futureValue = 0.0;
+    double years = 0.0;
+    double nominalPercent = 0.0;
+    double effectivePercent = 0.0;
+    double paymentsPerYear = 12.0;  // never below 1, always whole
+};
+
+}  // namespace tabulor

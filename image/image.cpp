@@ -1,0 +1,93 @@
+#include "image/image.h"
+
+#include <cstring>
+
+namespace tabulor {
+
+namespace {
+
+std::uint32_t readU32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    if (at + 4 > bytes.size()) return 0;
+    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
+           static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
+           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+std::uint16_t readU16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    if (at + 2 > bytes.size()) return 0;
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+}  // namespace
+
+std::unique_ptr<Image> loadImage(const ImageStore& store, int id) {
+    const std::span<const std::uint8_t> resource = store.find(id);
+    if (resource.size() < kBitmapHeaderSize) return nullptr;
+    auto image = std::make_unique<Image>();
+    image->bytes.assign(resource.begin(), resource.end());
+    return image;
+}
+
+std::uint16_t colourCount(const Image* image) {
+    if (image == nullptr) return 0;
+    const std::uint16_t used = static_cast<std::uint16_t>(readU32(image->bytes, 32) & 0xFFFF);
+    if (used != 0) return used;
+    switch (imageBitsPerPixel(*image)) {
+        case 1: return 2;
+        case 4: return 16;
+        case 8: return 256;
+        default: return 0;
+    }
+}
+
+std::unique_ptr<Palette> makePalette(const Image* image) {
+    const std::uint16_t count = colourCount(image);
+    if (count == 0) return nullptr;
+    const std::size_t tableEnd = kBitmapHeaderSize + 4u * count;
+    if (image->bytes.size() < tableEnd) return nullptr;
+    auto palette = std::make_unique<Palette>();
+    palette->entries.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint8_t* quad = image->bytes.data() + kBitmapHeaderSize + 4 * i;
+        palette->entries[i] = PaletteEntry{quad[2], quad[1], quad[0], 0};
+    }
+    return palette;
+}
+
+std::int32_t imageWidth(const Image& image) {
+    return static_cast<std::int32_t>(readU32(image.bytes, 4));
+}
+
+std::int32_t imageHeight(const Image& image) {
+    return static_cast<std::int32_t>(readU32(image.bytes, 8));
+}
+
+std::uint16_t imageBitsPerPixel(const Image& image) { return readU16(image.bytes, 14); }
+
+std::size_t imageRowStride(const Image& image) {
+    const std::int32_t width = imageWidth(image);
+    if (width <= 0) return 0;
+    return (static_cast<std::size_t>(width) + 3) & ~static_cast<std::size_t>(3);
+}
+
+std::size_t imagePixelOffset(const Image& image) {
+    return readU32(image.bytes, 0) + 4u * colourCount(&image);
+}
+
+bool imageIsComplete(const Image& image) {
+    const std::int32_t width = imageWidth(image);
+    const std::int32_t height = imageHeight(image);
+    if (width <= 0 || height <= 0 || width > 4096 || height > 4096) return false;
+    if (imageBitsPerPixel(image) != 8) return false;
+    const std::size_t end = imagePixelOffset(image) + imageRowStride(image) * height;
+    return end <= image.bytes.size();
+}
+
+std::uint8_t pixelIndex(const Image& image, std::int32_t x, std::int32_t y) {
+    const std::int32_t height = imageHeight(image);
+    const std::size_t row = static_cast<std::size_t>(height - 1 - y);
+    return image.bytes[imagePixelOffset(image) + row * imageRowStride(image) +
+                       static_cast<std::size_t>(x)];
+}
+
+}  // namespace tabulor

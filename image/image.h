@@ -1,0 +1,76 @@
+#pragma once
+// In-memory copies of packed 8-bit device-independent bitmaps (40-byte header, 256-entry colour
+// table of blue-green-red-zero quads, bottom-up rows padded to 4 bytes) and the palettes made
+// from them. Platform-free: the drawing layer interprets them, the engine only owns them.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace tabulor {
+
+namespace ImageId {
+inline constexpr int Face = 105;
+inline constexpr int ShiftedFace = 106;
+inline constexpr int GlyphStrip = 108;
+inline constexpr int ShiftAnnunciator = 111;
+inline constexpr int BeginAnnunciator = 112;
+inline constexpr int PendAnnunciator = 113;
+inline constexpr int BatteryAnnunciator = 114;
+inline constexpr int ErrorStrip = 118;
+inline constexpr int PressedFace = 130;
+inline constexpr int PressedShiftedFace = 131;
+}  // namespace ImageId
+
+inline constexpr std::size_t kBitmapHeaderSize = 40;
+
+struct Image {
+    std::vector<std::uint8_t> bytes;  // header, colour table and pixel rows, as stored
+};
+
+struct PaletteEntry {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    std::uint8_t flags = 0;
+};
+
+struct Palette {
+    std::uint16_t version = 0x300;
+    std::vector<PaletteEntry> entries;
+};
+
+// Where the program's bitmaps come from. find() yields an empty span for an unknown id.
+class ImageStore {
+public:
+    virtual ~ImageStore() = default;
+    virtual std::span<const std::uint8_t> find(int id) const = 0;
+};
+
+// A copy of the bitmap with that id, or null when the store has none (or it is too short to be
+// a bitmap header).
+std::unique_ptr<Image> loadImage(const ImageStore& store, int id);
+
+// The header's colours-used count if not 0, otherwise by bits per pixel (1: 2, 4: 16, 8: 256,
+// other: 0). A null image counts 0.
+std::uint16_t colourCount(const Image* image);
+
+// A palette of the image's colour table, or null for a null image or one without colours.
+std::unique_ptr<Palette> makePalette(const Image* image);
+
+// Header fields and pixel access, for the drawing layer and the tests. Rows are addressed from
+// the top (y = 0 is the top row) although they are stored bottom-up.
+std::int32_t imageWidth(const Image& image);
+std::int32_t imageHeight(const Image& image);
+std::uint16_t imageBitsPerPixel(const Image& image);
+std::size_t imageRowStride(const Image& image);
+// Offset of the pixel array: the header size plus the colour table.
+std::size_t imagePixelOffset(const Image& image);
+// True when the header, colour table and every row lie inside the bytes: the only images the
+// drawing layer reads pixels from.
+bool imageIsComplete(const Image& image);
+std::uint8_t pixelIndex(const Image& image, std::int32_t x, std::int32_t y);
+
+}  // namespace tabulor

@@ -1,0 +1,1 @@
+#include "engine/interest_conversion.h"

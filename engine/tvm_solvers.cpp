@@ -1,0 +1,1 @@
+#include "engine/tvm_solvers.h"

@@ -17,6 +17,7 @@ namespace tabulor {
 inline constexpr int kShownCells = 13;
 inline constexpr int kCellStorage = 16;
 inline constexpr int kMaxEntryLength = 12;
+inline constexpr int kMaxDecimals = 9;
 inline constexpr std::uint32_t kMessageMilliseconds = 2000;
 
 struct Display {

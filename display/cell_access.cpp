@@ -1,0 +1,64 @@
+#include "display/cell_access.h"
+
+#include <cstddef>
+
+namespace tabulor {
+
+namespace {
+
+bool inStorage(int index) {
+    return index >= 0 && index < kCellStorage;
+}
+
+}  // namespace
+
+void setCell(Display& display, int index, Glyph glyph) {
+    if (inStorage(index)) display.cells[static_cast<std::size_t>(index)] = glyph;
+}
+
+Glyph cellAt(const Display& display, int index) {
+    return inStorage(index) ? display.cells[static_cast<std::size_t>(index)] : GlyphIndex::Blank;
+}
+
+void setMark(Display& display, int index, MarkCode mark) {
+    if (inStorage(index)) display.marks[static_cast<std::size_t>(index)] = mark;
+}
+
+MarkCode markAt(const Display& display, int index) {
+    return inStorage(index) ? display.marks[static_cast<std::size_t>(index)] : Mark::None;
+}
+
+void blankAllCells(Display& display) {
+    display.cells.fill(GlyphIndex::Blank);
+}
+
+void clearAllMarks(Display& display) {
+    display.marks.fill(Mark::None);
+}
+
+void placeGroupMarks(Display& display, int digitsEnd) {
+    for (int i = digitsEnd - 3; i > 0; i -= 3)
+        setMark(display, i, display.groupMark);
+}
+
+void regroup(Display& display) {
+    clearAllMarks(display);
+    placeGroupMarks(display, display.length);
+}
+
+void writeGlyphText(Display& display, std::u16string_view text) {
+    clearAllMarks(display);
+    for (int i = 0; i < kShownCells; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        setCell(display, i, at < text.size() ? glyphForCharacter(text[at]) : GlyphIndex::Blank);
+    }
+}
+
+void forgetEntryPositions(Display& display) {
+    display.length = 0;
+    display.pointPos = 0;
+    display.exponentPos = 0;
+    display.exponentNegative = false;
+}
+
+}  // namespace tabulor

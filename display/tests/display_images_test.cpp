@@ -1,0 +1,151 @@
+// Loading and releasing the display's images from an image store.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <span>
+#include <vector>
+
+#include "display/display.h"
+#include "image/image.h"
+#include "platform/simulated_services.h"
+
+namespace tabulor {
+namespace {
+
+void putU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+void putU16(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint16_t value) {
+    bytes[at] = static_cast<std::uint8_t>(value);
+    bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+// A packed bitmap: header, 256-entry table whose entry i is (blue i, green 255 − i, red
+// `redBase` + i), rows padded to 4 bytes, every pixel 42.
+std::vector<std::uint8_t> makeBitmap(std::int32_t width, std::int32_t height, std::uint8_t redBase,
+                                     std::uint16_t bitsPerPixel = 8) {
+    constexpr std::size_t kTableSize = 256 * 4;
+    const std::size_t stride = (static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
+    std::vector<std::uint8_t> bytes(
+        kBitmapHeaderSize + kTableSize + stride * static_cast<std::size_t>(height), 0);
+    putU32(bytes, 0, kBitmapHeaderSize);
+    putU32(bytes, 4, static_cast<std::uint32_t>(width));
+    putU32(bytes, 8, static_cast<std::uint32_t>(height));
+    putU16(bytes, 12, 1);
+    putU16(bytes, 14, bitsPerPixel);
+    for (std::size_t i = 0; i < 256; ++i) {
+        std::uint8_t* quad = bytes.data() + kBitmapHeaderSize + 4 * i;
+        quad[0] = static_cast<std::uint8_t>(i);
+        quad[1] = static_cast<std::uint8_t>(255 - i);
+        quad[2] = static_cast<std::uint8_t>(redBase + i);
+    }
+    for (std::size_t at = kBitmapHeaderSize + kTableSize; at < bytes.size(); ++at)
+        bytes[at] = 42;
+    return bytes;
+}
+
+class FakeImageStore final : public ImageStore {
+  public:
+    std::span<const std::uint8_t> find(int id) const override {
+        const auto found = images.find(id);
+        if (found == images.end()) return {};
+        return found->second;
+    }
+
+    std::map<int, std::vector<std::uint8_t>> images;
+};
+
+FakeImageStore completeStore() {
+    FakeImageStore store;
+    store.images[ImageId::GlyphStrip] = makeBitmap(476, 35, 3);
+    store.images[ImageId::ErrorStrip] = makeBitmap(53, 36, 0);
+    store.images[ImageId::ShiftAnnunciator] = makeBitmap(25, 6, 0);
+    store.images[ImageId::BeginAnnunciator] = makeBitmap(25, 6, 0);
+    store.images[ImageId::PendAnnunciator] = makeBitmap(25, 6, 0);
+    store.images[ImageId::BatteryAnnunciator] = makeBitmap(16, 5, 0);
+    return store;
+}
+
+bool noImageHeld(const Display& display) {
+    return display.glyphStrip == nullptr && display.errorStrip == nullptr &&
+           display.shiftImage == nullptr && display.beginImage == nullptr &&
+           display.pendImage == nullptr && display.batteryImage == nullptr &&
+           display.displayPalette == nullptr;
+}
+
+TEST(LoadDisplayImages, LoadsEveryImageAndThePaletteOfTheGlyphStrip) {
+    const FakeImageStore store = completeStore();
+    SimulatedClock clock;
+    Display display(clock);
+    ASSERT_TRUE(loadDisplayImages(display, store));
+
+    struct Held {
+        const std::unique_ptr<Image>& image;
+        int id;
+    };
+    const Held held[] = {{display.glyphStrip, ImageId::GlyphStrip},
+                         {display.errorStrip, ImageId::ErrorStrip},
+                         {display.shiftImage, ImageId::ShiftAnnunciator},
+                         {display.beginImage, ImageId::BeginAnnunciator},
+                         {display.pendImage, ImageId::PendAnnunciator},
+                         {display.batteryImage, ImageId::BatteryAnnunciator}};
+    for (const Held& h : held) {
+        ASSERT_NE(h.image, nullptr) << h.id;
+        EXPECT_EQ(h.image->bytes, store.images.at(h.id)) << h.id;
+    }
+    ASSERT_NE(display.displayPalette, nullptr);
+    ASSERT_EQ(display.displayPalette->entries.size(), 256u);
+    // Made from the glyph strip's table (red 3 + i), not another image's (red i).
+    EXPECT_EQ(display.displayPalette->entries[10].red, 13);
+    EXPECT_EQ(display.displayPalette->entries[10].green, 245);
+    EXPECT_EQ(display.displayPalette->entries[10].blue, 10);
+}
+
+TEST(LoadDisplayImages, FailsAndHoldsNothingWhenAnyImageIsMissingOrCut) {
+    const int ids[] = {ImageId::GlyphStrip,       ImageId::ErrorStrip,
+                       ImageId::ShiftAnnunciator, ImageId::BeginAnnunciator,
+                       ImageId::PendAnnunciator,  ImageId::BatteryAnnunciator};
+    for (const int id : ids) {
+        for (const bool cut : {false, true}) {
+            FakeImageStore store = completeStore();
+            if (cut) {
+                store.images[id].resize(kBitmapHeaderSize - 1);  // too short for a header
+            } else {
+                store.images.erase(id);
+            }
+            SimulatedClock clock;
+            Display display(clock);
+            EXPECT_FALSE(loadDisplayImages(display, store)) << id << (cut ? " cut" : " missing");
+            EXPECT_TRUE(noImageHeld(display)) << id;
+        }
+    }
+}
+
+TEST(LoadDisplayImages, SucceedsWithoutAPalette) {
+    FakeImageStore store = completeStore();
+    // A depth without a colour table gives no palette; drawing goes on without one.
+    store.images[ImageId::GlyphStrip] = makeBitmap(476, 35, 3, 24);
+    SimulatedClock clock;
+    Display display(clock);
+    EXPECT_TRUE(loadDisplayImages(display, store));
+    EXPECT_NE(display.glyphStrip, nullptr);
+    EXPECT_EQ(display.displayPalette, nullptr);
+}
+
+TEST(ReleaseDisplayImages, EmptiesEveryFieldAndCanBeRepeated) {
+    const FakeImageStore store = completeStore();
+    SimulatedClock clock;
+    Display display(clock);
+    ASSERT_TRUE(loadDisplayImages(display, store));
+    releaseDisplayImages(display);
+    EXPECT_TRUE(noImageHeld(display));
+    releaseDisplayImages(display);
+    EXPECT_TRUE(noImageHeld(display));
+    EXPECT_TRUE(loadDisplayImages(display, store));
+}
+
+}  // namespace
+}  // namespace tabulor

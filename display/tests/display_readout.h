@@ -1,0 +1,20 @@
+#pragma once
+// Test helpers: the cells and marks as the one-line text of the command-line front end, and
+// key sequences typed into a Display.
+
+#include <string>
+#include <string_view>
+
+#include "display/display.h"
+
+namespace tabulor::testing {
+
+// Each shown cell 0..12 as its character followed by its mark ('.' for 1, ',' for 2), trailing
+// blanks removed: a fresh display reads " 0.00".
+std::string readout(const Display& display);
+
+// Types keys into the display: '0'..'9' appendDigit, '.' enterPoint, 'E' enterExponent,
+// 's' changeSign, '<' backspace. Any other character fails the calling test.
+void key(Display& display, std::string_view keys);
+
+}  // namespace tabulor::testing

@@ -20,10 +20,10 @@ inline constexpr int kKeyCount = 30;
 namespace Key {
 inline constexpr KeyCode On = 0;  // shifted: OFF
 inline constexpr KeyCode Digit0 = 1;
-inline constexpr KeyCode Point = 2;     // shifted: ./,
-inline constexpr KeyCode Equals = 3;    // shifted: DISP
-inline constexpr KeyCode Add = 4;       // shifted: x²
-inline constexpr KeyCode Clear = 5;     // shifted: C ALL
+inline constexpr KeyCode Point = 2;   // shifted: ./,
+inline constexpr KeyCode Equals = 3;  // shifted: DISP
+inline constexpr KeyCode Add = 4;     // shifted: x²
+inline constexpr KeyCode Clear = 5;   // shifted: C ALL
 inline constexpr KeyCode Digit1 = 6;
 inline constexpr KeyCode Digit2 = 7;
 inline constexpr KeyCode Digit3 = 8;
@@ -37,13 +37,13 @@ inline constexpr KeyCode Recall = 15;    // shifted: STO
 inline constexpr KeyCode Digit7 = 16;
 inline constexpr KeyCode Digit8 = 17;
 inline constexpr KeyCode Digit9 = 18;
-inline constexpr KeyCode Divide = 19;       // shifted: 1/x
-inline constexpr KeyCode ChangeSign = 20;   // shifted: E
-inline constexpr KeyCode Percent = 21;      // shifted: K
+inline constexpr KeyCode Divide = 19;      // shifted: 1/x
+inline constexpr KeyCode ChangeSign = 20;  // shifted: E
+inline constexpr KeyCode Percent = 21;     // shifted: K
 inline constexpr KeyCode OpenParen = 22;
 inline constexpr KeyCode CloseParen = 23;
-inline constexpr KeyCode Backspace = 24;  // shifted: RND
-inline constexpr KeyCode N = 25;          // shifted: xP/YR
+inline constexpr KeyCode Backspace = 24;        // shifted: RND
+inline constexpr KeyCode N = 25;                // shifted: xP/YR
 inline constexpr KeyCode InterestPerYear = 26;  // shifted: NOM%
 inline constexpr KeyCode PresentValue = 27;     // shifted: EFF%
 inline constexpr KeyCode Payment = 28;          // shifted: P/YR
@@ -70,7 +70,7 @@ inline constexpr int kRegisters = 10;
 struct Rect {
     std::int32_t left = 0;
     std::int32_t top = 0;
-    std::int32_t right = 0;  // exclusive
+    std::int32_t right = 0;   // exclusive
     std::int32_t bottom = 0;  // exclusive
 };
 

@@ -1,0 +1,216 @@
+#include "face.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "design.h"
+#include "keys.h"
+
+namespace tabulor::facegen {
+
+namespace {
+
+constexpr int kFaceWidth = 240;
+constexpr int kFaceHeight = 294;
+
+// The key body inside its 46 × 39 cell. It keeps 3 pixels from the cell's top, left and right
+// and 2 from its bottom, so the parts of a cell that the window does not repaint after pen-up
+// look the same pressed and released.
+constexpr Box kBody{3, 3, 43, 37};
+constexpr double kBodyRadius = 5;
+constexpr double kLegendCentreX = 23;
+constexpr double kLegendCentreY = 19;  // one lower when pressed
+constexpr int kLegendMaxWidth = 34;
+constexpr int kLegendMaxHeight = 29;  // the body's face between its bevels
+
+enum class Role { Big, Small };
+
+struct LegendLine {
+    std::u32string text;
+    Role role = Role::Big;
+    Rgb colour;
+    bool startsLegend = false;  // the first line of the primary or of the shifted legend
+};
+
+bool isSymbolic(const std::u32string& text) {
+    return std::none_of(text.begin(), text.end(), [](char32_t c) {
+        return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+    });
+}
+
+// The size a line starts from before it is narrowed to fit the key.
+int preferredSize(const std::u32string& text, Role role) {
+    if (role == Role::Small) return 9;
+    std::size_t visible = 0;
+    for (const char32_t c : text)
+        visible += c == U'^' ? 0 : 1;
+    if (visible == 1) return isSymbolic(text) || (text[0] >= U'0' && text[0] <= U'9') ? 18 : 14;
+    if (text.find(U'^') != std::u32string::npos || text.find(U'\u221A') != std::u32string::npos) {
+        return 15;
+    }
+    return 12;
+}
+
+struct SetLine {
+    Coverage coverage;
+    int height = 0;       // what the line takes in the stack
+    bool byCaps = false;  // stands on its baseline, capitals centred; else centred by its ink
+    Rgb colour;
+    int gapBefore = 0;
+};
+
+bool setLegendLine(const Fonts& fonts, const LegendLine& line, int shrink, SetLine& out,
+                   std::string& error) {
+    const Font& font = fonts.bold;
+    const int start = preferredSize(line.text, line.role) - (line.role == Role::Big ? shrink : 0);
+    for (int size = start; size >= 6; --size) {
+        if (!setLine(font, line.text, size, out.coverage)) {
+            error = "the legend font lacks a character of a legend";
+            return false;
+        }
+        if (out.coverage.inkRight - out.coverage.inkLeft <= kLegendMaxWidth) {
+            // Every line takes the height of the font's capitals, so that symbols and words of
+            // one size stand alike; symbols are centred on that height by their ink.
+            out.byCaps = !isSymbolic(line.text);
+            out.height = capHeight(font, size);
+            out.colour = line.colour;
+            return true;
+        }
+    }
+    error = "a legend is too wide for its key";
+    return false;
+}
+
+void appendLegend(std::vector<LegendLine>& lines, std::string_view legend, Role role,
+                  const Rgb& colour) {
+    std::u32string text = decodeUtf8(legend);
+    bool first = true;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(U'\n', start), text.size());
+        lines.push_back({text.substr(start, end - start), role, colour, first});
+        first = false;
+        start = end + 1;
+    }
+}
+
+// The legends of one key on one face, top to bottom.
+std::vector<LegendLine> legendLines(const KeyLegends& key, FaceKind kind) {
+    const Rgb blue = kind.pressed ? colour::kPressedLegend : colour::kLegendBlue;
+    const Rgb red = kind.pressed ? colour::kPressedLegend : colour::kLegendRed;
+    std::vector<LegendLine> lines;
+    const Rgb primaryColour = key.primaryInRed ? red : blue;
+    if (key.shifted.empty()) {
+        appendLegend(lines, key.primary, Role::Big, primaryColour);
+    } else if (!kind.shifted) {
+        appendLegend(lines, key.primary, Role::Big, primaryColour);
+        appendLegend(lines, key.shifted, Role::Small, red);
+    } else {
+        const std::string_view small =
+            key.primaryOnShift.empty() ? key.primary : key.primaryOnShift;
+        appendLegend(lines, small, Role::Small, primaryColour);
+        appendLegend(lines, key.shifted, Role::Big, red);
+    }
+    return lines;
+}
+
+bool drawLegends(const Fonts& fonts, const KeyLegends& key, FaceKind kind, Canvas& face,
+                 int cellLeft, int cellTop, std::string& error) {
+    const std::vector<LegendLine> lines = legendLines(key, kind);
+    std::vector<SetLine> set;
+    int total = 0;
+    // Shrink the large legend until the whole stack fits the key's face.
+    for (int shrink = 0; shrink <= 6; ++shrink) {
+        set.clear();
+        total = 0;
+        for (const LegendLine& line : lines) {
+            SetLine out;
+            if (!setLegendLine(fonts, line, shrink, out, error)) return false;
+            if (!set.empty()) out.gapBefore = line.startsLegend ? 3 : 2;
+            total += out.gapBefore + out.height;
+            set.push_back(std::move(out));
+        }
+        if (total <= kLegendMaxHeight) break;
+    }
+    if (total > kLegendMaxHeight) {
+        error = "the legends are too tall for their key";
+        return false;
+    }
+    const double centreY = kLegendCentreY + (kind.pressed ? 1 : 0);
+    int top = cellTop + static_cast<int>(std::floor(centreY - total / 2.0 + 0.5));
+    for (const SetLine& line : set) {
+        top += line.gapBefore;
+        const Coverage& c = line.coverage;
+        const int inkWidth = c.inkRight - c.inkLeft;
+        const int inkHeight = c.inkBottom - c.inkTop;
+        const int left = cellLeft +
+                         static_cast<int>(std::floor(kLegendCentreX - inkWidth / 2.0 + 0.5)) +
+                         (kind.pressed ? 1 : 0);
+        const int inkTop =
+            line.byCaps ? top + line.height - (c.baseline - c.inkTop)
+                        : top + static_cast<int>(std::floor((line.height - inkHeight) / 2.0 + 0.5));
+        drawInk(face, c, left, inkTop, line.colour);
+        top += line.height;
+    }
+    return true;
+}
+
+void drawKeyBody(Canvas& face, int cellLeft, int cellTop, bool pressed) {
+    const auto box = [&](double left, double top, double right, double bottom) {
+        return Box{cellLeft + left, cellTop + top, cellLeft + right, cellTop + bottom};
+    };
+    const Box& b = kBody;
+    if (!pressed) {
+        // Lit from the top left: a thin highlight there, a deeper shadow at the bottom right.
+        fillRoundedBox(face, box(b.left, b.top, b.right, b.bottom), kBodyRadius,
+                       colour::kKeyOutline);
+        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1), kBodyRadius - 1,
+                       colour::kKeyShadow);
+        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 2, b.bottom - 3), kBodyRadius - 1,
+                       colour::kKeyHighlight);
+        fillRoundedBox(face, box(b.left + 2, b.top + 2, b.right - 2, b.bottom - 3), kBodyRadius - 2,
+                       colour::kKeyBody);
+    } else {
+        // Pushed in: the shadow falls along the top and left, the bottom edge catches the light.
+        fillRoundedBox(face, box(b.left, b.top, b.right, b.bottom), kBodyRadius,
+                       colour::kPressedOutline);
+        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1), kBodyRadius - 1,
+                       colour::kPressedHighlight);
+        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 2, b.bottom - 2), kBodyRadius - 1,
+                       colour::kPressedShadow);
+        fillRoundedBox(face, box(b.left + 2, b.top + 3, b.right - 2, b.bottom - 2), kBodyRadius - 2,
+                       colour::kPressedBody);
+    }
+}
+
+void drawPanel(Canvas& face) {
+    constexpr double kRadius = 4;
+    const Box panel{kPanelLeft, kPanelTop, kPanelRight, kPanelBottom};
+    for (int y = kPanelTop; y < kPanelBottom; ++y) {
+        for (int x = kPanelLeft; x < kPanelRight; ++x) {
+            blend(face, x, y, panelColour(y), roundedBoxCoverage(panel, kRadius, x, y));
+        }
+    }
+}
+
+}  // namespace
+
+bool drawFace(const Fonts& fonts, FaceKind kind, Canvas& face, std::string& error) {
+    face = makeCanvas(kFaceWidth, kFaceHeight, colour::kCase);
+    drawPanel(face);
+    for (const KeyLegends& key : keyLegends()) {
+        const int row = key.code / 5;
+        const int column = key.code % 5;
+        const int cellLeft = 3 + 47 * column;
+        const int cellTop = 254 - 40 * row;
+        drawKeyBody(face, cellLeft, cellTop, kind.pressed);
+        if (!drawLegends(fonts, key, kind, face, cellLeft, cellTop, error)) {
+            error += " (key " + std::to_string(key.code) + ")";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace tabulor::facegen

@@ -1,0 +1,179 @@
+#include "text.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <cmath>
+
+namespace tabulor::facegen {
+
+namespace {
+
+FT_Face asFace(void* face) {
+    return static_cast<FT_Face>(face);
+}
+
+struct PlacedGlyph {
+    std::vector<unsigned char> bitmap;
+    int width = 0;
+    int rows = 0;
+    int pitch = 0;
+    int left = 0;  // of the bitmap, relative to the line's origin on the baseline
+    int top = 0;   // of the bitmap, upwards from the baseline
+};
+
+bool renderGlyph(FT_Face face, char32_t character, int pixelSize, PlacedGlyph& glyph,
+                 int& advance) {
+    const FT_UInt index = FT_Get_Char_Index(face, character);
+    if (index == 0) return false;
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize)) != 0) return false;
+    // Full hinting: small legends stay sharp on whole pixels, and the result only depends on the
+    // font file and the FreeType version.
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) != 0) return false;
+    if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return false;
+    const FT_Bitmap& bitmap = face->glyph->bitmap;
+    glyph.width = static_cast<int>(bitmap.width);
+    glyph.rows = static_cast<int>(bitmap.rows);
+    glyph.pitch = bitmap.pitch;
+    glyph.left = face->glyph->bitmap_left;
+    glyph.top = face->glyph->bitmap_top;
+    glyph.bitmap.assign(bitmap.buffer, bitmap.buffer + std::abs(bitmap.pitch) * bitmap.rows);
+    advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+    return true;
+}
+
+}  // namespace
+
+Font::Font(const std::string& path, std::string& error) {
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) != 0) {
+        error = "FreeType could not start";
+        return;
+    }
+    library_ = library;
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, path.c_str(), 0, &face) != 0) {
+        error = "cannot load the font " + path;
+        return;
+    }
+    face_ = face;
+}
+
+Font::~Font() {
+    if (face_ != nullptr) FT_Done_Face(asFace(face_));
+    if (library_ != nullptr) FT_Done_FreeType(static_cast<FT_Library>(library_));
+}
+
+bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage& out) {
+    FT_Face face = asFace(font.face());
+    struct Piece {
+        PlacedGlyph glyph;
+        int x = 0;
+        int rise = 0;
+    };
+    std::vector<Piece> pieces;
+    int pen = 0;
+    // Superscripts: about 60 % of the size, lifted so that their top sits a little above the
+    // capitals of the main text.
+    const int superSize = std::max(6, static_cast<int>(std::lround(pixelSize * 0.62)));
+    const int superRise = static_cast<int>(std::lround(pixelSize * 0.38));
+    bool raise = false;
+    for (const char32_t character : line) {
+        if (character == U'^') {
+            raise = true;
+            continue;
+        }
+        Piece piece;
+        int advance = 0;
+        if (!renderGlyph(face, character, raise ? superSize : pixelSize, piece.glyph, advance)) {
+            return false;
+        }
+        piece.x = pen;
+        piece.rise = raise ? superRise : 0;
+        pen += advance;
+        pieces.push_back(std::move(piece));
+        raise = false;
+    }
+
+    // Lay the pieces out in a buffer tall and wide enough for any of them.
+    const int ascent = pixelSize * 2;
+    const int margin = pixelSize;
+    out.width = pen + 2 * margin;
+    out.height = pixelSize * 4;
+    out.baseline = ascent;
+    out.values.assign(static_cast<std::size_t>(out.width) * out.height, 0.0);
+    for (const Piece& piece : pieces) {
+        const PlacedGlyph& g = piece.glyph;
+        for (int row = 0; row < g.rows; ++row) {
+            for (int col = 0; col < g.width; ++col) {
+                const int x = margin + piece.x + g.left + col;
+                const int y = ascent - piece.rise - g.top + row;
+                if (x < 0 || y < 0 || x >= out.width || y >= out.height) continue;
+                const double value =
+                    g.bitmap[static_cast<std::size_t>(row) * g.pitch + col] / 255.0;
+                double& cell = out.values[static_cast<std::size_t>(y) * out.width + x];
+                cell = std::min(1.0, cell + value);
+            }
+        }
+    }
+
+    out.inkLeft = out.width;
+    out.inkTop = out.height;
+    out.inkRight = 0;
+    out.inkBottom = 0;
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            if (out.values[static_cast<std::size_t>(y) * out.width + x] <= 0) continue;
+            out.inkLeft = std::min(out.inkLeft, x);
+            out.inkRight = std::max(out.inkRight, x + 1);
+            out.inkTop = std::min(out.inkTop, y);
+            out.inkBottom = std::max(out.inkBottom, y + 1);
+        }
+    }
+    if (out.inkRight == 0) out.inkLeft = out.inkTop = 0;
+    return true;
+}
+
+int capHeight(const Font& font, int pixelSize) {
+    Coverage coverage;
+    if (!setLine(font, U"H", pixelSize, coverage)) return pixelSize * 3 / 4;
+    return coverage.inkBottom - coverage.inkTop;
+}
+
+void drawInk(Canvas& canvas, const Coverage& coverage, int x, int y, const Rgb& colour) {
+    for (int row = coverage.inkTop; row < coverage.inkBottom; ++row) {
+        for (int col = coverage.inkLeft; col < coverage.inkRight; ++col) {
+            const double value =
+                coverage.values[static_cast<std::size_t>(row) * coverage.width + col];
+            blend(canvas, x + col - coverage.inkLeft, y + row - coverage.inkTop, colour, value);
+        }
+    }
+}
+
+std::u32string decodeUtf8(std::string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        int extra = 0;
+        char32_t code = byte;
+        if (byte >= 0xF0) {
+            extra = 3;
+            code = byte & 0x07;
+        } else if (byte >= 0xE0) {
+            extra = 2;
+            code = byte & 0x0F;
+        } else if (byte >= 0xC0) {
+            extra = 1;
+            code = byte & 0x1F;
+        }
+        for (int k = 1; k <= extra && i + k < text.size(); ++k) {
+            code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        out.push_back(code);
+        i += 1 + extra;
+    }
+    return out;
+}
+
+}  // namespace tabulor::facegen

@@ -90,4 +90,11 @@ std::uint8_t pixelIndex(const Image& image, std::int32_t x, std::int32_t y) {
                        static_cast<std::size_t>(x)];
 }
 
+PaletteEntry tableColour(const Image& image, std::uint8_t index) {
+    if (index >= colourCount(&image)) return {};
+    const std::size_t at = readU32(image.bytes, 0) + 4u * index;
+    if (at + 3 > image.bytes.size()) return {};
+    return PaletteEntry{image.bytes[at + 2], image.bytes[at + 1], image.bytes[at], 0};
+}
+
 }  // namespace tabulor

@@ -72,5 +72,7 @@ std::size_t imagePixelOffset(const Image& image);
 // drawing layer reads pixels from.
 bool imageIsComplete(const Image& image);
 std::uint8_t pixelIndex(const Image& image, std::int32_t x, std::int32_t y);
+// The colour-table entry for a pixel index (flags 0); black when the table has no such entry.
+PaletteEntry tableColour(const Image& image, std::uint8_t index);
 
 }  // namespace tabulor

@@ -1,0 +1,14 @@
+#pragma once
+// The faceplate as a PNG file, drawn as the window would show it with no key held.
+
+#include <string>
+
+#include "engine/calculator.h"
+
+namespace tabulor {
+
+// False, with a message in `error`, when the calculator has no face to draw or the file cannot
+// be written.
+bool writeFaceplatePng(const Calculator& calculator, const std::string& path, std::string& error);
+
+}  // namespace tabulor

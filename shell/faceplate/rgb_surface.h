@@ -1,0 +1,41 @@
+#pragma once
+// A surface in plain memory, 8-bit red, green and blue per pixel: what the tests inspect and
+// what a PNG is written from. It is not palette-based, so images show their own table colours.
+
+#include <cstdint>
+#include <vector>
+
+#include "shell/faceplate/surface.h"
+
+namespace tabulor {
+
+class RgbSurface final : public Surface {
+  public:
+    RgbSurface(std::int32_t width, std::int32_t height, Colour background = {});
+
+    std::int32_t width() const { return width_; }
+    std::int32_t height() const { return height_; }
+    // Black for a point outside the surface.
+    Colour pixel(std::int32_t x, std::int32_t y) const;
+    // Rows top to bottom, three bytes (red, green, blue) a pixel, no padding.
+    const std::vector<std::uint8_t>& rgb() const { return rgb_; }
+    const Palette* selectedPalette() const { return selected_; }
+
+    void copyImage(const Rect& destination, const Image& image, Point source) override;
+    void setPixel(std::int32_t x, std::int32_t y, Colour colour) override;
+    void setClip(const Rect& clip) override;
+    bool isPaletteBased() const override { return false; }
+    const Palette* selectPalette(const Palette* palette) override;
+    void realizeSelectedPalette() override {}
+
+  private:
+    bool drawable(std::int32_t x, std::int32_t y) const;
+
+    std::int32_t width_;
+    std::int32_t height_;
+    Rect clip_;
+    const Palette* selected_ = nullptr;
+    std::vector<std::uint8_t> rgb_;
+};
+
+}  // namespace tabulor

@@ -1,0 +1,101 @@
+#include "cli/app.h"
+
+#include <istream>
+#include <ostream>
+#include <string_view>
+
+#include "cli/help_text.h"
+#include "cli/options.h"
+#include "cli/printed_line.h"
+#include "cli/session.h"
+#include "cli/token_parsing.h"
+
+namespace tabulor {
+
+namespace {
+
+void reportUnknown(const TokenList& list, std::ostream& err) {
+    for (const UnknownToken& unknown : list.unknown)
+        err << unknownTokenMessage(unknown) << '\n';
+}
+
+// Runs the tokens and prints the line after each (--trace) or once at the end. With no tokens
+// at all it prints the current line, even with --trace: there is no token to show beside it.
+void runAndPrint(Session& session, const std::vector<Token>& tokens, const CliOptions& options,
+                 std::ostream& out) {
+    for (const Token& token : tokens) {
+        runToken(session, token);
+        if (options.trace) out << traceLine(token.text, session.calculator, options.format) << '\n';
+    }
+    if (!options.trace || tokens.empty()) {
+        out << printedLine(session.calculator, options.format) << '\n';
+    }
+}
+
+void runRepl(Session& session, const CliOptions& options, std::istream& in, std::ostream& out,
+             std::ostream& err) {
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::string arguments[] = {line};
+        const TokenList list = parseTokens(arguments);
+        if (!list.unknown.empty()) {
+            reportUnknown(list, err);
+            err.flush();
+            continue;
+        }
+        runAndPrint(session, list.tokens, options, out);
+        out.flush();  // a program on the other end of a pipe waits for each answer
+    }
+}
+
+int finish(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return kExitOk;
+    err << "tabulor-cli: cannot write the output\n";
+    return kExitFailure;
+}
+
+}  // namespace
+
+int runCli(std::span<const std::string> arguments, const ImageStore& images, std::istream& in,
+           std::ostream& out, std::ostream& err) {
+    const ParsedOptions parsed = parseOptions(arguments);
+    if (!parsed.error.empty()) {
+        err << "tabulor-cli: " << parsed.error << "\n"
+            << "Try 'tabulor-cli --help' for more information.\n";
+        return kExitUsage;
+    }
+    const CliOptions& options = parsed.options;
+    if (options.showHelp) {
+        out << helpText();
+        return finish(out, err);
+    }
+    if (options.showVersion) {
+        out << versionText();
+        return finish(out, err);
+    }
+
+    // Every token is checked before the calculator exists: with one unknown, nothing runs.
+    TokenList list;
+    if (options.tokenMode) {
+        list = parseTokens(options.tokenArguments);
+        if (!list.unknown.empty()) {
+            reportUnknown(list, err);
+            return kExitUsage;
+        }
+    }
+
+    Session session(SessionSettings{options.clockStart, options.battery}, images);
+    if (!startSession(session)) {
+        err << "Can't create calculator!\n";
+        return kExitFailure;
+    }
+    if (options.tokenMode) {
+        runAndPrint(session, list.tokens, options, out);
+    } else {
+        runRepl(session, options, in, out, err);
+    }
+    return finish(out, err);
+}
+
+}  // namespace tabulor

@@ -1,0 +1,21 @@
+#pragma once
+// tabulor-cli as a whole: the command line, then either the tokens given on it or a loop over
+// the lines of the input. main() only hands over its arguments and streams.
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+#include "image/image.h"
+
+namespace tabulor {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // no calculator, or the output could not be written
+inline constexpr int kExitUsage = 2;    // a bad option or value, or an unknown token
+
+// `arguments` are those after the program's name.
+int runCli(std::span<const std::string> arguments, const ImageStore& images, std::istream& in,
+           std::ostream& out, std::ostream& err);
+
+}  // namespace tabulor

@@ -1,0 +1,132 @@
+#include "cli/help_text.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "cli/options.h"
+#include "cli/session.h"
+#include "cli/token_table.h"
+
+#ifndef TABULOR_VERSION
+#error "TABULOR_VERSION must be defined by the build"
+#endif
+
+namespace tabulor {
+
+namespace {
+
+constexpr std::size_t kHelpWidth = 79;
+
+// Words after `indent`, wrapped before kHelpWidth.
+void appendWrapped(std::string& out, const std::vector<std::string>& words,
+                   std::string_view indent) {
+    std::string line(indent);
+    for (const std::string& word : words) {
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > kHelpWidth) {
+            out += line + '\n';
+            line = indent;
+        }
+        if (line.size() > indent.size()) line += ' ';
+        line += word;
+    }
+    if (line.size() > indent.size()) out += line + '\n';
+}
+
+std::vector<std::string> splitOnSpaces(std::string_view text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        if (end > start) words.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+void appendOptions(std::string& out) {
+    for (const OptionSpec& spec : optionTable()) {
+        std::string head = "  " + std::string(spec.name);
+        if (!spec.valueName.empty()) head += " " + std::string(spec.valueName);
+        out += head + '\n';
+        appendWrapped(out, splitOnSpaces(spec.summary), "        ");
+    }
+}
+
+// "name" or "name (alias alias)" for each key, in table order; aliases follow their key.
+std::vector<std::string> tokenNames(TokenAction action) {
+    std::vector<std::string> names;
+    const NamedToken* previous = nullptr;
+    for (const NamedToken& token : namedTokens()) {
+        if (token.action != action) continue;
+        if (previous != nullptr && previous->code == token.code) {
+            std::string& last = names.back();
+            if (last.back() == ')') {
+                last.insert(last.size() - 1, " " + std::string(token.name));
+            } else {
+                last += " (" + std::string(token.name) + ")";
+            }
+        } else {
+            names.emplace_back(token.name);
+        }
+        previous = &token;
+    }
+    return names;
+}
+
+}  // namespace
+
+std::string helpText() {
+    std::string out;
+    out +=
+        "Usage: tabulor-cli [OPTIONS] [TOKENS...]\n"
+        "\n"
+        "Drives the Tabulor calculator with key tokens and prints its display.\n"
+        "\n"
+        "With TOKENS (an argument may hold several, separated by white space),\n"
+        "every token is checked first; if any is unknown, nothing runs and the exit\n"
+        "status is 2. Otherwise the tokens run in order and one line is printed at the\n"
+        "end (one per token with --trace). An empty TOKENS argument prints the\n"
+        "start-up state.\n"
+        "Without TOKENS, lines of tokens are read from standard input and the display\n"
+        "line is printed after each; an empty line prints it again, and a line with an\n"
+        "unknown token is reported on standard error and skipped.\n"
+        "\n"
+        "Options come before the tokens; \"--\" ends them. A value may also be given\n"
+        "as --option=VALUE.\n";
+    appendOptions(out);
+    out +=
+        "\n"
+        "Tokens (letters in any case):\n"
+        "  Numbers such as 360, 1.5, 5. or .5 are their digit and point keys.\n"
+        "  Keys, one tap each (other spellings in brackets):\n";
+    appendWrapped(out, tokenNames(TokenAction::Tap), "    ");
+    out += "  Shifted functions, SHIFT and then the key:\n";
+    appendWrapped(out, tokenNames(TokenAction::ShiftedTap), "    ");
+    out += "  WAIT: the clock moves on " + std::to_string(kWaitMilliseconds) +
+           " ms and a shown message (such as the start-up\n"
+           "    banner) gives way to the number, as after a while in the window.\n";
+    out +=
+        "\n"
+        "Output: the 13 display cells, each followed by its mark ('.' or ','),\n"
+        "trailing blanks removed, then the lit annunciators, for example\n"
+        "\" 1,234.50  [PEND BAT]\" (SHIFT PEND BEGIN BAT and ERROR TVM, ERROR FULL,\n"
+        "ERROR STAT, ERROR FUNC, STAT). Cells read 0-9, blank, _ (cursor), - and the\n"
+        "letters A b C d E F H i L N P r u U R Y n o t j.\n"
+        "With --json each line is instead an object with the keys display,\n"
+        "annunciators, error, value, entryPending, isOn, prefixMode, depth, decimals,\n"
+        "registers (R0..R9) and tvm (n, interestPerYear, presentValue, payment,\n"
+        "futureValue, years, nominalPercent, effectivePercent, paymentsPerYear); a\n"
+        "number that is not finite is written as \"NaN\", \"Infinity\" or\n"
+        "\"-Infinity\".\n"
+        "\n"
+        "Exit status: 0 done; 1 the calculator could not be created or the output could\n"
+        "not be written; 2 a bad option or value, or an unknown token.\n";
+    return out;
+}
+
+std::string versionText() {
+    return "tabulor-cli " TABULOR_VERSION "\n";
+}
+
+}  // namespace tabulor

@@ -1,0 +1,46 @@
+#include "cli/json_state.h"
+
+#include "cli/display_line.h"
+#include "cli/json_line.h"
+
+namespace tabulor {
+
+namespace {
+
+nlohmann::ordered_json tvmJson(const TvmRegisters& tvm) {
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    object["n"] = jsonNumber(tvm.n);
+    object["interestPerYear"] = jsonNumber(tvm.interestPerYear);
+    object["presentValue"] = jsonNumber(tvm.presentValue);
+    object["payment"] = jsonNumber(tvm.payment);
+    object["futureValue"] = jsonNumber(tvm.futureValue);
+    object["years"] = jsonNumber(tvm.years);
+    object["nominalPercent"] = jsonNumber(tvm.nominalPercent);
+    object["effectivePercent"] = jsonNumber(tvm.effectivePercent);
+    object["paymentsPerYear"] = jsonNumber(tvm.paymentsPerYear);
+    return object;
+}
+
+}  // namespace
+
+nlohmann::ordered_json stateJson(const Calculator& calculator) {
+    const Display& display = *calculator.display;
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    object["display"] = cellText(display);
+    object["annunciators"] = annunciatorNames(display);
+    object["error"] = display.error;
+    object["value"] = jsonNumber(display.value);
+    object["entryPending"] = display.entryPending;
+    object["isOn"] = calculator.isOn;
+    object["prefixMode"] = static_cast<std::int32_t>(calculator.prefixMode);
+    object["depth"] = calculator.depth;
+    object["decimals"] = display.decimals;
+    nlohmann::ordered_json registers = nlohmann::ordered_json::array();
+    for (const double r : calculator.registers)
+        registers.push_back(jsonNumber(r));
+    object["registers"] = std::move(registers);
+    object["tvm"] = tvmJson(calculator.tvm);
+    return object;
+}
+
+}  // namespace tabulor

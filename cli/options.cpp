@@ -1,0 +1,159 @@
+#include "cli/options.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace tabulor {
+
+namespace {
+
+// Digits only (no sign, no blanks), within `limit`.
+bool parseUnsigned(std::string_view text, std::uint64_t limit, std::uint64_t& result) {
+    if (text.empty() || text.size() > 20) return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value > limit) return false;
+    result = value;
+    return true;
+}
+
+bool parsePercent(std::string_view text, std::uint8_t& percent) {
+    std::uint64_t value = 0;
+    if (!parseUnsigned(text, 255, value) || (value > 100 && value != 255)) return false;
+    percent = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+std::string setJson(CliOptions& options, std::string_view) {
+    options.format = OutputFormat::Json;
+    return {};
+}
+
+std::string setTrace(CliOptions& options, std::string_view) {
+    options.trace = true;
+    return {};
+}
+
+std::string setBattery(CliOptions& options, std::string_view value) {
+    PowerStatus status;
+    std::string error = parseBattery(value, status);
+    if (error.empty()) options.battery = status;
+    return error;
+}
+
+std::string setClock(CliOptions& options, std::string_view value) {
+    return parseClock(value, options.clockStart);
+}
+
+std::string setHelp(CliOptions& options, std::string_view) {
+    options.showHelp = true;
+    return {};
+}
+
+std::string setVersion(CliOptions& options, std::string_view) {
+    options.showVersion = true;
+    return {};
+}
+
+constexpr std::array kOptions{
+    OptionSpec{"--json", "", "print the state as one JSON object per line", setJson},
+    OptionSpec{"--trace", "", "print TOKEN<TAB>LINE after every token", setTrace},
+    OptionSpec{"--battery", "MAIN[,BACKUP]",
+               "battery percentages the calculator sees when switched on (0..100, or 255 for "
+               "unknown; BACKUP defaults to 255); default: the system's batteries",
+               setBattery},
+    OptionSpec{"--clock", "T0", "start tick of the simulated millisecond clock, 0..4294967295",
+               setClock},
+    OptionSpec{"--help", "", "show this help and exit", setHelp},
+    OptionSpec{"--version", "", "show the version and exit", setVersion},
+};
+
+const OptionSpec* findOption(std::string_view name) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.name == name) return &spec;
+    }
+    return nullptr;
+}
+
+bool isOption(std::string_view argument) {
+    return argument.size() > 2 && argument.substr(0, 2) == "--";
+}
+
+}  // namespace
+
+std::span<const OptionSpec> optionTable() {
+    return kOptions;
+}
+
+std::string parseBattery(std::string_view text, PowerStatus& status) {
+    const std::size_t comma = text.find(',');
+    const std::string_view main = text.substr(0, comma);
+    PowerStatus parsed;
+    if (!parsePercent(main, parsed.mainPercent) ||
+        (comma != std::string_view::npos &&
+         !parsePercent(text.substr(comma + 1), parsed.backupPercent))) {
+        return "invalid battery '" + std::string(text) +
+               "': expected MAIN[,BACKUP], each a percentage 0..100 or 255 (unknown)";
+    }
+    status = parsed;
+    return {};
+}
+
+std::string parseClock(std::string_view text, std::uint32_t& ticks) {
+    std::uint64_t value = 0;
+    if (!parseUnsigned(text, std::numeric_limits<std::uint32_t>::max(), value)) {
+        return "invalid clock '" + std::string(text) + "': expected a tick count 0..4294967295";
+    }
+    ticks = static_cast<std::uint32_t>(value);
+    return {};
+}
+
+ParsedOptions parseOptions(std::span<const std::string> arguments) {
+    ParsedOptions result;
+    CliOptions& options = result.options;
+    std::size_t i = 0;
+    for (; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--") {
+            ++i;
+            break;
+        }
+        if (!isOption(argument)) break;
+
+        // Both "--clock 5" and "--clock=5".
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        const OptionSpec* spec = findOption(name);
+        if (spec == nullptr) {
+            result.error = "unknown option '" + std::string(name) + "'";
+            return result;
+        }
+        std::string_view value;
+        if (spec->valueName.empty()) {
+            if (equals != std::string_view::npos) {
+                result.error = "option '" + std::string(name) + "' takes no value";
+                return result;
+            }
+        } else if (equals != std::string_view::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            result.error =
+                "option '" + std::string(name) + "' needs a value " + std::string(spec->valueName);
+            return result;
+        }
+        result.error = spec->apply(options, value);
+        if (!result.error.empty() || options.showHelp || options.showVersion) return result;
+    }
+    options.tokenMode = i < arguments.size();
+    options.tokenArguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                                  arguments.end());
+    return result;
+}
+
+}  // namespace tabulor

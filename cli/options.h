@@ -1,0 +1,51 @@
+#pragma once
+// The command line of tabulor-cli: options first, then the tokens. Each option is one row of a
+// table, so adding one means a field here and a row in options.cpp.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace tabulor {
+
+enum class OutputFormat { Line, Json };
+
+struct CliOptions {
+    OutputFormat format = OutputFormat::Line;
+    bool trace = false;
+    std::optional<PowerStatus> battery;  // none: ask the system
+    std::uint32_t clockStart = 0;
+    bool showHelp = false;
+    bool showVersion = false;
+    bool tokenMode = false;  // at least one argument follows the options, even an empty one
+    std::vector<std::string> tokenArguments;
+};
+
+struct OptionSpec {
+    std::string_view name;       // "--json"
+    std::string_view valueName;  // "MAIN[,BACKUP]"; empty for an option without a value
+    std::string_view summary;    // one line for --help
+    // Stores the value (or just the flag) in the options; returns an error text, or empty.
+    std::string (*apply)(CliOptions& options, std::string_view value);
+};
+
+std::span<const OptionSpec> optionTable();
+
+struct ParsedOptions {
+    CliOptions options;
+    std::string error;  // empty when the command line is valid
+};
+
+// --help and --version stop the parsing where they stand.
+ParsedOptions parseOptions(std::span<const std::string> arguments);
+
+// Value parsers, shared by the option rows and their tests; each returns an error text or empty.
+std::string parseBattery(std::string_view text, PowerStatus& status);
+std::string parseClock(std::string_view text, std::uint32_t& ticks);
+
+}  // namespace tabulor

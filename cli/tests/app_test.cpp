@@ -1,0 +1,211 @@
+// The whole program in process: the command line, token mode, the input loop, and failures.
+#include "cli/app.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/help_text.h"
+#include "shell/resources/embedded_images.h"
+
+namespace tabulor {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// --battery 255 unless the arguments say otherwise: the machine's batteries play no part.
+CliRun run(std::vector<std::string> arguments, const std::string& input = "",
+           const ImageStore& images = embeddedImages()) {
+    arguments.insert(arguments.begin(), {"--battery", "255"});
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun result;
+    result.exitCode = runCli(arguments, images, in, out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+TEST(TokenMode, OneLineAtTheEnd) {
+    const CliRun r = run({"WAIT", "1234567"});
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.out, " 1,234,567_\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(TokenMode, ArgumentsMayHoldSeveralTokens) {
+    EXPECT_EQ(run({"WAIT 1234567 . 5"}).out, run({"WAIT", "1234567", ".", "5"}).out);
+    EXPECT_EQ(run({"  WAIT\t1 ", " 2"}).out, " 12_\n");
+}
+
+TEST(TokenMode, AnUnknownTokenRunsNothing) {
+    const CliRun r = run({"WAIT", "1", "bogus"});
+    EXPECT_EQ(r.exitCode, kExitUsage);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 3)\n");
+}
+
+TEST(TokenMode, EveryUnknownTokenIsNamed) {
+    const CliRun r = run({"WAIT nope 1", "x 2"});
+    EXPECT_EQ(r.exitCode, kExitUsage);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "tabulor-cli: unknown token 'nope' (token 2)\n"
+              "tabulor-cli: unknown token 'x' (token 4)\n");
+}
+
+TEST(TokenMode, NoTokensPrintsTheStartUpState) {
+    const CliRun empty = run({""});
+    EXPECT_EQ(empty.exitCode, kExitOk);
+    ASSERT_EQ(lines(empty.out).size(), 1u);
+    // The banner is up at start-up; the same as an empty line in the input loop.
+    EXPECT_EQ(empty.out, run({}, "\n").out);
+    EXPECT_NE(empty.out, " 0.00\n");
+    EXPECT_EQ(run({"--trace", " "}).out, empty.out);
+}
+
+TEST(TokenMode, TraceShowsEachTokenAsTyped) {
+    const CliRun r = run({"--trace", "wait 12 . 5 bs SHIFT"});
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.out,
+              "wait\t 0.00\n"
+              "12\t 12_\n"
+              ".\t 12._\n"
+              "5\t 12.5_\n"
+              "bs\t 12._\n"
+              "SHIFT\t 12._  [SHIFT]\n");
+}
+
+TEST(TokenMode, TraceEndsWhereThePlainRunEnds) {
+    const std::string tokens = "WAIT 2 + 3 * ( 4 - 1 ) = STO 1 C RCL 1 x^2";
+    const std::vector<std::string> traced = lines(run({"--trace", tokens}).out);
+    ASSERT_EQ(traced.size(), 17u);  // STO, RCL and x^2 are one token each
+    EXPECT_EQ(traced.front().substr(0, 5), "WAIT\t");
+    EXPECT_EQ(traced.back(), "x^2\t" + lines(run({tokens}).out).at(0));
+}
+
+TEST(TokenMode, JsonObjectPerLine) {
+    const CliRun r = run({"--json", "WAIT 1 / 3 = RND"});
+    EXPECT_EQ(r.exitCode, kExitOk);
+    ASSERT_EQ(lines(r.out).size(), 1u);
+    EXPECT_NE(r.out.find(R"("display": " 0.33", "annunciators": [], "error": 0, "value": 0.33, )"),
+              std::string::npos)
+        << r.out;
+    const nlohmann::ordered_json state = nlohmann::ordered_json::parse(r.out);
+    std::vector<std::string> keys;
+    for (const auto& item : state.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"display", "annunciators", "error", "value",
+                                              "entryPending", "isOn", "prefixMode", "depth",
+                                              "decimals", "registers", "tvm"}));
+    EXPECT_EQ(state["registers"].size(), 10u);
+    EXPECT_EQ(state["tvm"]["paymentsPerYear"], 12.0);
+}
+
+TEST(TokenMode, JsonWithTrace) {
+    const std::vector<std::string> traced = lines(run({"--json", "--trace", "WAIT 7"}).out);
+    ASSERT_EQ(traced.size(), 2u);
+    EXPECT_EQ(traced[1].substr(0, 2), "7\t");
+    EXPECT_EQ(nlohmann::json::parse(traced[1].substr(2))["display"], " 7_");
+}
+
+TEST(InputLoop, PrintsALinePerInputLineAndKeepsTheState) {
+    const CliRun r = run({}, "WAIT\n1 2\n\n  bogus 3\n3\r\n+/-\n");
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.out, " 0.00\n 12_\n 12_\n 123_\n-123_\n");
+    EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 1)\n");
+}
+
+TEST(InputLoop, TraceLinesForEachToken) {
+    const CliRun r = run({"--trace"}, "WAIT 4\n\n5");
+    EXPECT_EQ(r.out, "WAIT\t 0.00\n4\t 4_\n 4_\n5\t 45_\n");
+}
+
+TEST(InputLoop, DoubleDashThenNothingStillReadsTheInput) {
+    EXPECT_EQ(run({"--"}, "WAIT 9\n").out, " 9_\n");
+}
+
+TEST(InputLoop, NoInputPrintsNothing) {
+    const CliRun r = run({});
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(Options, ClockAndBatteryReachTheCalculator) {
+    // The banner expires even when its 2000 ms wrap past the end of the tick count.
+    EXPECT_EQ(run({"--clock", "4294967295", "WAIT"}).out, " 0.00\n");
+    EXPECT_EQ(run({"--battery", "15", "WAIT OFF ON"}).out, " 0.00  [BAT]\n");
+    EXPECT_EQ(run({"--battery", "255,19", "WAIT OFF ON"}).out, " 0.00  [BAT]\n");
+    EXPECT_EQ(run({"--battery", "20,20", "WAIT OFF ON"}).out, " 0.00\n");
+}
+
+TEST(Options, BadOptionsSuggestHelp) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--battery", "101", "WAIT"},
+          {"--clock", "x"},
+          {"--frobnicate"}}) {
+        const CliRun r = run(arguments);
+        EXPECT_EQ(r.exitCode, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Try 'tabulor-cli --help'"), std::string::npos) << r.err;
+    }
+}
+
+TEST(Options, HelpAndVersionGoToStandardOutput) {
+    const CliRun help = run({"--help", "WAIT"});
+    EXPECT_EQ(help.exitCode, kExitOk);
+    EXPECT_EQ(help.out, helpText());
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.exitCode, kExitOk);
+    EXPECT_EQ(version.out, "tabulor-cli 1.0\n");
+}
+
+class NoImages final : public ImageStore {
+  public:
+    std::span<const std::uint8_t> find(int) const override { return {}; }
+};
+
+TEST(StartUp, WithoutImagesNoCalculatorIsMade) {
+    const NoImages none;
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"WAIT"}, std::vector<std::string>{}}) {
+        const CliRun r = run(arguments, "WAIT\n", none);
+        EXPECT_EQ(r.exitCode, kExitFailure);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "Can't create calculator!\n");
+    }
+}
+
+TEST(StartUp, AnUnknownTokenIsReportedBeforeTheCalculatorIsMade) {
+    const NoImages none;
+    EXPECT_EQ(run({"bogus"}, "", none).exitCode, kExitUsage);
+}
+
+TEST(Output, AFailedWriteIsAFailure) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    out.setstate(std::ios::badbit);
+    const std::vector<std::string> arguments = {"--battery", "255", "WAIT"};
+    EXPECT_EQ(runCli(arguments, embeddedImages(), in, out, err), kExitFailure);
+    EXPECT_EQ(err.str(), "tabulor-cli: cannot write the output\n");
+}
+
+}  // namespace
+}  // namespace tabulor

@@ -1,0 +1,84 @@
+// The built tabulor-cli as a user runs it: exit statuses, the two output streams, and the
+// input loop on a real standard input.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "process_runner.h"
+
+namespace tabulor {
+namespace {
+
+ProcessResult cli(const std::vector<std::string>& arguments, const std::string& input = "") {
+    return runProcess(TABULOR_CLI_BINARY, arguments, input);
+}
+
+TEST(Binary, PrintsTheDisplayLine) {
+    const ProcessResult r = cli({"--battery", "255", "WAIT", "1234567", ".", "5"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, " 1,234,567.5_\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Binary, UnknownTokenExitsTwo) {
+    const ProcessResult r = cli({"WAIT", "1", "bogus"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 3)\n");
+}
+
+TEST(Binary, BadOptionsExitTwo) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--battery", "300", "WAIT"},
+          std::vector<std::string>{"--clock", "4294967296"},
+          std::vector<std::string>{"--no-such-option"}}) {
+        const ProcessResult r = cli(arguments);
+        EXPECT_EQ(r.exitCode, 2) << arguments[0];
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("--help"), std::string::npos) << r.err;
+    }
+}
+
+TEST(Binary, HelpAndVersion) {
+    const ProcessResult help = cli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.rfind("Usage: tabulor-cli [OPTIONS] [TOKENS...]\n", 0), 0u);
+    const ProcessResult version = cli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "tabulor-cli 1.0\n");
+}
+
+TEST(Binary, Trace) {
+    const ProcessResult r = cli({"--battery", "255", "--trace", "WAIT CALL WAIT"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "WAIT\t 0.00\nCALL\t 12  P_YR\nWAIT\t 0.00\n");
+}
+
+TEST(Binary, Json) {
+    const ProcessResult r = cli({"--battery", "255", "--json", "WAIT", "1 / 3 = RND"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("\"value\": 0.33,"), std::string::npos) << r.out;
+    const nlohmann::json state = nlohmann::json::parse(r.out);
+    EXPECT_EQ(state["display"], " 0.33");
+    EXPECT_EQ(state["value"].get<double>(), 0.33);
+}
+
+TEST(Binary, InputLoop) {
+    const ProcessResult r = cli({"--battery", "15"}, "WAIT\n1 bogus\n\nOFF\nON\n1 2\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, " 0.00\n 0.00\n\n 0.00  [BAT]\n 12_  [BAT]\n");
+    EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 2)\n");
+}
+
+TEST(Binary, EmptyArgumentIsTokenMode) {
+    // Token mode: standard input is not read.
+    const ProcessResult r = cli({"--battery", "255", ""}, "WAIT\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, cli({"--battery", "255"}, "\n").out);
+    EXPECT_NE(r.out, " 0.00\n");
+}
+
+}  // namespace
+}  // namespace tabulor

@@ -1,0 +1,60 @@
+// The characters of the display line that need no Display record.
+#include <gtest/gtest.h>
+
+#include "cli/display_line.h"
+
+namespace tabulor {
+namespace {
+
+TEST(GlyphCharacter, EachGlyphReadsAsItsSegments) {
+    const std::pair<Glyph, char> cases[] = {
+        {0, '0'},  {1, '1'},  {5, '5'},  {9, '9'},  {10, ' '}, {11, '_'}, {12, '-'},
+        {13, 'A'}, {14, 'b'}, {15, 'C'}, {16, 'd'}, {17, 'E'}, {18, 'F'}, {19, 'H'},
+        {20, 'i'}, {21, 'L'}, {22, 'N'}, {23, 'P'}, {24, 'r'}, {25, 'u'}, {26, 'U'},
+        {27, 'R'}, {28, 'Y'}, {29, 'n'}, {30, 'o'}, {31, 't'}, {32, 'j'}, {33, '8'},
+    };
+    for (const auto& [glyph, character] : cases) {
+        EXPECT_EQ(glyphCharacter(glyph), character) << int{glyph};
+    }
+}
+
+TEST(GlyphCharacter, DigitsReadAsThemselves) {
+    for (Glyph g = 0; g <= 9; ++g)
+        EXPECT_EQ(glyphCharacter(g), '0' + g);
+}
+
+TEST(GlyphCharacter, MessageTextsReadAsDrawn) {
+    // The glyphs a message is written with read as drawn: O as 0, S as 5, lower-case l as L.
+    std::string text;
+    for (const char16_t c : std::u16string_view(u" OFLO  P_YR no Solutjon")) {
+        text += glyphCharacter(glyphForCharacter(c));
+    }
+    EXPECT_EQ(text, " 0FL0  P_YR no 5oLutjon");
+}
+
+TEST(GlyphCharacter, OutsideTheStripIsAQuestionMark) {
+    for (const Glyph g : {Glyph{-1}, Glyph{34}, Glyph{127}, Glyph{-128}}) {
+        EXPECT_EQ(glyphCharacter(g), '?') << int{g};
+    }
+}
+
+TEST(MarkCharacter, AsTheFaceplateDrawsIt) {
+    EXPECT_EQ(markCharacter(Mark::None), 0);
+    EXPECT_EQ(markCharacter(Mark::Point), '.');
+    EXPECT_EQ(markCharacter(Mark::Comma), ',');
+    EXPECT_EQ(markCharacter(3), ',');   // any code above 1 gets the comma's tail
+    EXPECT_EQ(markCharacter(-1), '.');  // any nonzero code gets the point
+}
+
+TEST(ErrorBandName, OneNamePerBand) {
+    EXPECT_EQ(errorBandName(Error::None), "");
+    EXPECT_EQ(errorBandName(Error::Tvm), "ERROR TVM");
+    EXPECT_EQ(errorBandName(Error::Full), "ERROR FULL");
+    EXPECT_EQ(errorBandName(Error::StatError), "ERROR STAT");
+    EXPECT_EQ(errorBandName(Error::Func), "ERROR FUNC");
+    EXPECT_EQ(errorBandName(Error::Stat), "STAT");
+    EXPECT_EQ(errorBandName(9), "ERROR 9");
+}
+
+}  // namespace
+}  // namespace tabulor

@@ -2,7 +2,9 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/help_text.h"
 #include "cli/options.h"

@@ -98,7 +98,8 @@ std::string helpText() {
     out +=
         "\n"
         "Tokens (letters in any case):\n"
-        "  Numbers such as 360, 1.5, 5. or .5 are their digit and point keys.\n"
+        "  Numbers, from a single digit 0-9 to 360, 1.5, 5. or .5, are their digit and\n"
+        "  point keys; no sign or exponent inside a number (use +/- and E).\n"
         "  Keys, one tap each (other spellings in brackets):\n";
     appendWrapped(out, tokenNames(TokenAction::Tap), "    ");
     out += "  Shifted functions, SHIFT and then the key:\n";

@@ -1,5 +1,6 @@
 #include "display/cell_access.h"
 
+#include <cassert>
 #include <cstddef>
 
 namespace tabulor {
@@ -10,10 +11,17 @@ bool inStorage(int index) {
     return index >= 0 && index < kCellStorage;
 }
 
+// A write outside the storage is a fault in the position arithmetic: the checked builds (the
+// sanitizer run, the fuzzer) stop on it so it is found; a release build still never writes there.
+bool writableIndex(int index) {
+    assert(inStorage(index) && "cell or mark index outside the display's storage");
+    return inStorage(index);
+}
+
 }  // namespace
 
 void setCell(Display& display, int index, Glyph glyph) {
-    if (inStorage(index)) display.cells[static_cast<std::size_t>(index)] = glyph;
+    if (writableIndex(index)) display.cells[static_cast<std::size_t>(index)] = glyph;
 }
 
 Glyph cellAt(const Display& display, int index) {
@@ -21,7 +29,7 @@ Glyph cellAt(const Display& display, int index) {
 }
 
 void setMark(Display& display, int index, MarkCode mark) {
-    if (inStorage(index)) display.marks[static_cast<std::size_t>(index)] = mark;
+    if (writableIndex(index)) display.marks[static_cast<std::size_t>(index)] = mark;
 }
 
 MarkCode markAt(const Display& display, int index) {

@@ -1,7 +1,8 @@
 #pragma once
 // Bounds-checked access to the cell and mark storage. Every position the entry and formatting
-// code computes goes through these, so a position outside the 16 stored entries is ignored
-// (writes) or reads as a blank cell without a mark, never touching memory beyond the arrays.
+// code computes goes through these. A read outside the 16 stored entries is a blank cell without
+// a mark; a write there stops a checked build (assertions on) and is dropped in a release build,
+// never touching memory beyond the arrays.
 
 #include "display/display.h"
 

@@ -1,6 +1,6 @@
 #include "cli/json_state.h"
 
-#include "cli/display_line.h"
+#include "display/display_text.h"
 #include "cli/json_line.h"
 
 namespace tabulor {

@@ -1,6 +1,6 @@
 #include "cli/printed_line.h"
 
-#include "cli/display_line.h"
+#include "display/display_text.h"
 #include "cli/json_line.h"
 #include "cli/json_state.h"
 

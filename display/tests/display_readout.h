@@ -9,7 +9,7 @@
 
 namespace tabulor::testing {
 
-// Each shown cell 0..12 as its character followed by its mark ('.' for 1, ',' for 2), trailing
+// The shown cells and marks as the command-line front end prints them (cellText), trailing
 // blanks removed: a fresh display reads " 0.00".
 std::string readout(const Display& display);
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/display_line.h"
+#include "display/display_text.h"
 #include "cli/session.h"
 #include "cli/token_parsing.h"
 #include "shell/resources/embedded_images.h"

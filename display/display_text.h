@@ -1,6 +1,7 @@
 #pragma once
 // The display as one line of text: the 13 shown cells with their marks, then the lit
-// annunciators in brackets, e.g. " 1,234.50  [PEND BAT]".
+// annunciators in brackets, e.g. " 1,234.50  [PEND BAT]". The command-line front end prints it;
+// the window reads it out to screen readers.
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // The characters of the display line that need no Display record.
 #include <gtest/gtest.h>
 
-#include "cli/display_line.h"
+#include "display/display_text.h"
 
 namespace tabulor {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/display_line.h"
+#include "display/display_text.h"
 
 #include <gtest/gtest.h>
 

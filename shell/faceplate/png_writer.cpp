@@ -2,8 +2,6 @@
 
 #include <png.h>
 
-#include <cstdio>
-
 namespace tabulor {
 
 bool writePng(const RgbSurface& surface, const std::string& path, std::string& error) {
@@ -12,7 +10,8 @@ bool writePng(const RgbSurface& surface, const std::string& path, std::string& e
         return false;
     }
     // libpng's simplified interface reports failures through the image record instead of a
-    // long jump, which keeps it safe to call from C++.
+    // long jump, which keeps it safe to call from C++. It also removes a file it began and could
+    // not finish; removing anything more here would delete what stood at the path before.
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(surface.width());
@@ -23,7 +22,6 @@ bool writePng(const RgbSurface& surface, const std::string& path, std::string& e
         0) {
         error = "cannot write " + path + ": " + image.message;
         png_image_free(&image);
-        std::remove(path.c_str());  // no half-written file is left behind
         return false;
     }
     return true;

@@ -1,0 +1,128 @@
+// The faceplate written as a PNG: read back, it must be the picture the window would show with
+// no key held; a file that cannot be written is an error with a message.
+
+#include <gtest/gtest.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/faceplate/faceplate_png.h"
+#include "shell/faceplate/png_writer.h"
+#include "shell/tests/faceplate_fixture.h"
+
+namespace tabulor::testing {
+namespace {
+
+struct ReadPng {
+    bool ok = false;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::vector<std::uint8_t> rgb;
+};
+
+ReadPng readPng(const std::string& path) {
+    ReadPng result;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return result;
+    image.format = PNG_FORMAT_RGB;
+    result.rgb.resize(PNG_IMAGE_SIZE(image));
+    result.ok = png_image_finish_read(&image, nullptr, result.rgb.data(), 0, nullptr) != 0;
+    result.width = image.width;
+    result.height = image.height;
+    return result;
+}
+
+// Named after the process, so that builds running their tests at the same time keep apart.
+std::string tempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() /
+            ("tabulor-" + name + "-" + std::to_string(::getpid()) + ".png"))
+        .string();
+}
+
+class FaceplatePngTest : public FaceplateTest {};
+
+TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
+    endBanner();
+    for (const int digit : {1, 2, 3, 4, 5, 6, 7})
+        appendDigit(display(), digit);
+    calculator.keyHeld = true;
+    calculator.heldKeyRect = faceplate::keyCell(3, 3);
+    const std::string path = tempPath("faceplate");
+    std::string error;
+    ASSERT_TRUE(writeFaceplatePng(calculator, path, error)) << error;
+
+    const ReadPng png = readPng(path);
+    std::remove(path.c_str());
+    ASSERT_TRUE(png.ok);
+    EXPECT_EQ(png.width, 240u);
+    EXPECT_EQ(png.height, 294u);
+
+    calculator.keyHeld = false;
+    const RgbSurface expected = paint();
+    EXPECT_EQ(png.rgb, expected.rgb());
+}
+
+TEST_F(FaceplatePngTest, BadPathIsAnError) {
+    const std::string path = "/nonexistent-directory/face.png";
+    std::string error;
+    EXPECT_FALSE(writeFaceplatePng(calculator, path, error));
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_GT(error.size(), path.size() + 10) << "the message gives no cause: " << error;
+}
+
+TEST_F(FaceplatePngTest, CalculatorWithoutImagesIsAnError) {
+    destroy(calculator);
+    std::string error;
+    const std::string path = tempPath("no-images");
+    EXPECT_FALSE(writeFaceplatePng(calculator, path, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(PngWriter, RoundTripsEveryPixel) {
+    RgbSurface surface(5, 3);
+    for (std::int32_t y = 0; y < 3; ++y) {
+        for (std::int32_t x = 0; x < 5; ++x) {
+            surface.setPixel(x, y,
+                             {static_cast<std::uint8_t>(50 * x), static_cast<std::uint8_t>(80 * y),
+                              static_cast<std::uint8_t>(x + y)});
+        }
+    }
+    const std::string path = tempPath("round-trip");
+    std::string error;
+    ASSERT_TRUE(writePng(surface, path, error)) << error;
+    const ReadPng png = readPng(path);
+    std::remove(path.c_str());
+    ASSERT_TRUE(png.ok);
+    EXPECT_EQ(png.width, 5u);
+    EXPECT_EQ(png.height, 3u);
+    EXPECT_EQ(png.rgb, surface.rgb());
+}
+
+TEST(PngWriter, PathThatCannotBeWrittenIsLeftAsItWas) {
+    // An empty directory standing where the file should go: the write fails, and the directory
+    // must still be there afterwards.
+    const std::string path = tempPath("taken");
+    std::filesystem::create_directory(path);
+    const RgbSurface surface(2, 2);
+    std::string error;
+    EXPECT_FALSE(writePng(surface, path, error));
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    std::filesystem::remove(path);
+}
+
+TEST(PngWriter, EmptyPictureIsAnError) {
+    const RgbSurface surface(0, 0);
+    std::string error;
+    EXPECT_FALSE(writePng(surface, tempPath("empty"), error));
+    EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+}  // namespace tabulor::testing

@@ -31,6 +31,7 @@ struct LegendLine {
     Role role = Role::Big;
     Rgb colour;
     bool startsLegend = false;  // the first line of the primary or of the shifted legend
+    int preferredSize = 0;      // before narrowing; the same for every line of one legend
 };
 
 bool isSymbolic(const std::u32string& text) {
@@ -63,7 +64,7 @@ struct SetLine {
 bool setLegendLine(const Fonts& fonts, const LegendLine& line, int shrink, SetLine& out,
                    std::string& error) {
     const Font& font = fonts.bold;
-    const int start = preferredSize(line.text, line.role) - (line.role == Role::Big ? shrink : 0);
+    const int start = line.preferredSize - (line.role == Role::Big ? shrink : 0);
     for (int size = start; size >= 6; --size) {
         if (!setLine(font, line.text, size, out.coverage)) {
             error = "the legend font lacks a character of a legend";
@@ -85,14 +86,22 @@ bool setLegendLine(const Fonts& fonts, const LegendLine& line, int shrink, SetLi
 void appendLegend(std::vector<LegendLine>& lines, std::string_view legend, Role role,
                   const Rgb& colour) {
     std::u32string text = decodeUtf8(legend);
-    bool first = true;
+    const std::size_t firstLine = lines.size();
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find(U'\n', start), text.size());
-        lines.push_back({text.substr(start, end - start), role, colour, first});
-        first = false;
+        std::u32string part = text.substr(start, end - start);
+        const int size = preferredSize(part, role);
+        lines.push_back({std::move(part), role, colour, lines.size() == firstLine, size});
         start = end + 1;
     }
+    // The lines of one legend read as one label ("EFF" over "%"), so they share the size of
+    // the line that wants the smallest.
+    int shared = lines[firstLine].preferredSize;
+    for (std::size_t i = firstLine; i < lines.size(); ++i)
+        shared = std::min(shared, lines[i].preferredSize);
+    for (std::size_t i = firstLine; i < lines.size(); ++i)
+        lines[i].preferredSize = shared;
 }
 
 // The legends of one key on one face, top to bottom.

@@ -8,59 +8,6 @@ namespace tabulor {
 namespace {
 
 using testing::KeyScript;
-using testing::lineAfter;
-using testing::LineCase;
-
-class ArithmeticLine : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(ArithmeticLine, LeavesTheLine) {
-    EXPECT_EQ(lineAfter(GetParam().tokens), GetParam().line);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LeftToRight, ArithmeticLine,
-    ::testing::Values(LineCase{"1 + 2 * 3 =", " 9.00"}, LineCase{"10 - 4 / 3 =", " 2.00"},
-                      LineCase{"2 + * 3 =", " 12.00"},  // the second operator completes the first
-                      LineCase{"2 + 3", " 3_  [PEND]"}, LineCase{"2 + 3 *", " 5.00  [PEND]"},
-                      LineCase{"0 * 5 +/- =", " 0.00"}));
-
-INSTANTIATE_TEST_SUITE_P(Parentheses, ArithmeticLine,
-                         ::testing::Values(LineCase{"2 * ( 3 + 4 =", " 14.00"},
-                                           LineCase{"2 + ( 3 * 4 )", " 12.00  [PEND]"},
-                                           LineCase{"2 + ( 3 * 4 ) =", " 14.00"},
-                                           LineCase{"5 ( 3", " 53_"},
-                                           LineCase{"( ( ( ( (", " 0.00  [ERROR FULL]"},
-                                           LineCase{"2 + 3 )", " 5.00"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Functions, ArithmeticLine,
-    ::testing::Values(LineCase{"2 y^x 10 =", " 1,024.00"}, LineCase{"2 + 3 x^2 =", " 11.00"},
-                      LineCase{"9 sqrt", " 3.00"}, LineCase{"4 +/- sqrt", "-4.00  [ERROR FUNC]"},
-                      LineCase{"4 1/x", " 0.25"}, LineCase{"0 1/x", " 0.00  [ERROR FUNC]"},
-                      LineCase{"5 / 0 =", " 0.00  [ERROR FUNC]"},
-                      LineCase{"0 y^x 2 +/- =", "-2.00  [ERROR FUNC]"},
-                      LineCase{"0 y^x 0 =", " 0.00  [ERROR FUNC]"},
-                      LineCase{"5 / 0 = BS", " 0.00"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    PercentAndConstant, ArithmeticLine,
-    ::testing::Values(LineCase{"200 + 15 %", " 30.00  [PEND]"}, LineCase{"200 + 15 % =", " 230.00"},
-                      LineCase{"200 - 15 % =", " 170.00"}, LineCase{"200 * 15 %", " 0.15  [PEND]"},
-                      LineCase{"200 * 15 % =", " 30.00"}, LineCase{"50 %", " 0.50"},
-                      LineCase{"200 + 15 % K =", " 230.00"},
-                      LineCase{"200 + 15 % K = 100 =", " 115.00"},
-                      LineCase{"200 + 15 % K = 300 =", " 345.00"},
-                      LineCase{"200 * 15 % K = 300 =", " 45.00"}, LineCase{"2 * 3 K =", " 6.00"},
-                      LineCase{"2 * 3 K = 5 =", " 15.00"}, LineCase{"2 * 3 K = 5 = =", " 45.00"},
-                      LineCase{"2 * 3 K = 5 = + 1 =", " 16.00"},
-                      LineCase{"2 - 3 K = 10 )", " 7.00"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Clearing, ArithmeticLine,
-    ::testing::Values(LineCase{"2 + 3 C", " 0.00  [PEND]"}, LineCase{"2 + 3 C 4 =", " 6.00"},
-                      LineCase{"2 + 3 C C 4 =", " 4.00"}, LineCase{"2 + ( 3 * C 5 =", " 7.00"},
-                      LineCase{"2 + 3 CALL", " 12  P_YR"}, LineCase{"2 + 3 CALL WAIT", " 0.00"},
-                      LineCase{"SHIFT SHIFT C", " 0.00"}));
 
 TEST(Arithmetic, FullErrorKeepsTheDepthAtTheTop) {
     KeyScript script;

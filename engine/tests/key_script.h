@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "display/display_text.h"
 #include "cli/session.h"
 #include "cli/token_parsing.h"
+#include "display/display_text.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::testing {
@@ -44,21 +44,5 @@ class KeyScript {
     Session session_;
     bool started_ = false;
 };
-
-// One row of a key-sequence table: tokens after WAIT and the line they leave on the display.
-struct LineCase {
-    std::string_view tokens;
-    std::string_view line;
-};
-
-inline void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << '"' << c.tokens << '"';
-}
-
-inline std::string lineAfter(std::string_view tokens) {
-    KeyScript script;
-    script.run(tokens);
-    return script.line();
-}
 
 }  // namespace tabulor::testing

@@ -6,38 +6,6 @@ namespace tabulor {
 namespace {
 
 using testing::KeyScript;
-using testing::lineAfter;
-using testing::LineCase;
-
-class MemoryLine : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(MemoryLine, LeavesTheLine) {
-    EXPECT_EQ(lineAfter(GetParam().tokens), GetParam().line);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Registers, MemoryLine,
-    ::testing::Values(LineCase{"5 STO 3 C RCL 3", " 5.00"},
-                      LineCase{"2 STO + 3 STO + 3 RCL 3", " 4.00"},
-                      LineCase{"4 STO 3 C 5 RCL + 3 =", " 9.00"},  // the prefix survives +
-                      LineCase{"4 STO 5 C 2 + RCL 5 =", " 6.00"}, LineCase{"RCL C 7", " 7_"},
-                      LineCase{"SHIFT 5", " 5_"}, LineCase{"0 STO / 3", " 0.00  [ERROR FUNC]"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    DisplayFormat, MemoryLine,
-    ::testing::Values(
-        LineCase{"DISP 4 2 / 3 =", " 0.6667"}, LineCase{"DISP 0 2 / 3 =", " 1"},
-        LineCase{"2 / 3 = DISP =", " 666666666666"}, LineCase{"2 / 3 = DISP DISP", " 666666666666"},
-        LineCase{"2 / 3 = DISP = WAIT", " 0.67"}, LineCase{"1234.5 = DISP =", " 123450000000"},
-        LineCase{"DISP + 4 2 / 3 =", " 0.6667"},  // DISP survives other keys
-        LineCase{"./, 1234.5 =", " 1.234,50"}, LineCase{"1234.5 = ./,", " 1.234,50"}));
-
-INSTANTIATE_TEST_SUITE_P(Rounding, MemoryLine,
-                         ::testing::Values(LineCase{"1 / 3 = RND", " 0.33"},
-                                           LineCase{"7 RND", " 7.00"},
-                                           LineCase{"1 E 999 RND", " 0FL0"},
-                                           LineCase{"1 E 999 RND WAIT", " 1.00E300"},
-                                           LineCase{"1.79769 E 308 = RND", " 0FL0"}));
 
 TEST(MemoryKeys, StoreShowsTheValueAndEndsThePrefix) {
     KeyScript script;

@@ -8,37 +8,6 @@ namespace tabulor {
 namespace {
 
 using testing::KeyScript;
-using testing::lineAfter;
-using testing::LineCase;
-
-class TvmLine : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(TvmLine, LeavesTheLine) {
-    EXPECT_EQ(lineAfter(GetParam().tokens), GetParam().line);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Solving, TvmLine,
-    ::testing::Values(LineCase{"360 N 6 I/YR 100000 PV 0 FV PMT", "-599.55"},
-                      LineCase{"BEG/END 360 N 6 I/YR 100000 PV 0 FV PMT", "-596.57  [BEGIN]"},
-                      LineCase{"1 P/YR 10 N 5 I/YR 100 +/- PMT 0 FV PV", " 772.17"},
-                      LineCase{"1 P/YR 10 N 5 I/YR 1000 +/- PV 0 PMT FV", " 1,628.89"},
-                      LineCase{"360 N 100000 PV 599.55 +/- PMT 0 FV I/YR", " 6.00"},
-                      LineCase{"6 I/YR 100000 PV 599.55 +/- PMT 0 FV N", " 360.00"},
-                      LineCase{"0 I/YR 360 N 100000 PV PMT", " 0.00  [ERROR TVM]"},
-                      LineCase{"DISP 9 1 P/YR 48 N 200 +/- PMT 8000 PV 0 FV I/YR", " 0.770147249"},
-                      LineCase{"10 N 100 +/- PV 0 PMT 100 FV I/YR", " no 5oLutjon"}));
-
-INSTANTIATE_TEST_SUITE_P(ShiftedKeys, TvmLine,
-                         ::testing::Values(LineCase{"30 xP/YR", " 360.00"},
-                                           LineCase{"5 +/- I/YR", " no 5oLutjon"},
-                                           LineCase{"5 +/- I/YR WAIT", " 0.00"},
-                                           LineCase{"12.5 P/YR", " 12.50  [ERROR TVM]"},
-                                           LineCase{"0 P/YR", " 0.00  [ERROR TVM]"},
-                                           LineCase{"1 E 999 P/YR", " 0FL0  [ERROR TVM]"},
-                                           LineCase{"12 NOM% EFF%", " 12.68"},
-                                           LineCase{"4 P/YR CALL", " 4  P_YR"},
-                                           LineCase{"BEG/END CALL WAIT", " 0.00  [BEGIN]"}));
 
 TEST(TvmKeys, RegistersHoldFullPrecision) {
     KeyScript script;

@@ -22,7 +22,9 @@ constexpr double kBodyRadius = 5;
 constexpr double kLegendCentreX = 23;
 constexpr double kLegendCentreY = 19;  // one lower when pressed
 constexpr int kLegendMaxWidth = 34;
-constexpr int kLegendMaxHeight = 29;  // the body's face between its bevels
+// The body's face between its bevels is 29 rows; a pixel is kept clear above and below, so
+// that a stack of three lines does not run into the bevel's highlight.
+constexpr int kLegendMaxHeight = 27;
 
 enum class Role { Big, Small };
 
@@ -129,18 +131,23 @@ bool drawLegends(const Fonts& fonts, const KeyLegends& key, FaceKind kind, Canva
     const std::vector<LegendLine> lines = legendLines(key, kind);
     std::vector<SetLine> set;
     int total = 0;
-    // Shrink the large legend until the whole stack fits the key's face.
-    for (int shrink = 0; shrink <= 6; ++shrink) {
-        set.clear();
-        total = 0;
-        for (const LegendLine& line : lines) {
-            SetLine out;
-            if (!setLegendLine(fonts, line, shrink, out, error)) return false;
-            if (!set.empty()) out.gapBefore = line.startsLegend ? 3 : 2;
-            total += out.gapBefore + out.height;
-            set.push_back(std::move(out));
+    // Fit the stack to the key's face: first close the gap between the primary and the shifted
+    // legend by a pixel, and only then shrink the large legend, which should stay large.
+    bool fits = false;
+    for (int shrink = 0; shrink <= 6 && !fits; ++shrink) {
+        for (const int legendGap : {3, 2}) {
+            set.clear();
+            total = 0;
+            for (const LegendLine& line : lines) {
+                SetLine out;
+                if (!setLegendLine(fonts, line, shrink, out, error)) return false;
+                if (!set.empty()) out.gapBefore = line.startsLegend ? legendGap : 2;
+                total += out.gapBefore + out.height;
+                set.push_back(std::move(out));
+            }
+            fits = total <= kLegendMaxHeight;
+            if (fits) break;
         }
-        if (total <= kLegendMaxHeight) break;
     }
     if (total > kLegendMaxHeight) {
         error = "the legends are too tall for their key";

@@ -11,6 +11,7 @@
 #include "cli/printed_line.h"
 #include "cli/session.h"
 #include "cli/token_parsing.h"
+#include "shell/faceplate/faceplate_png.h"
 
 namespace tabulor {
 
@@ -48,6 +49,17 @@ void runRepl(Session& session, const CliOptions& options, std::istream& in, std:
         runAndPrint(session, list.tokens, options, out);
         out.flush();  // a program on the other end of a pipe waits for each answer
     }
+}
+
+// The picture comes after the printed lines, so that it shows the state they end with. A file
+// that cannot be written is the user's to mend, like a bad option: exit status 2.
+int writePicture(const Session& session, const std::string& path, std::ostream& out,
+                 std::ostream& err) {
+    std::string error;
+    if (writeFaceplatePng(session.calculator, path, error)) return kExitOk;
+    out.flush();
+    err << "tabulor-cli: " << error << '\n';
+    return kExitUsage;
 }
 
 int finish(std::ostream& out, std::ostream& err) {
@@ -96,6 +108,10 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         runAndPrint(session, list.tokens, options, out);
     } else {
         runRepl(session, options, in, out, err);
+    }
+    if (!options.pngPath.empty()) {
+        const int status = writePicture(session, options.pngPath, out, err);
+        if (status != kExitOk) return status;
     }
     return finish(out, err);
 }

@@ -121,8 +121,14 @@ std::string helpText() {
         "number that is not finite is written as \"NaN\", \"Infinity\" or\n"
         "\"-Infinity\".\n"
         "\n"
+        "\n"
+        "With --png FILE the faceplate is also written as a PNG picture once the tokens\n"
+        "have run (or the input has ended), after the printed lines: the display, its\n"
+        "annunciators and the face (shifted while SHIFT is armed), no key pressed.\n"
+        "\n"
         "Exit status: 0 done; 1 the calculator could not be created or the output could\n"
-        "not be written; 2 a bad option or value, or an unknown token.\n";
+        "not be written; 2 a bad option or value, an unknown token, or a --png FILE\n"
+        "that cannot be written.\n";
     return out;
 }
 

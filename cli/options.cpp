@@ -49,6 +49,12 @@ std::string setClock(CliOptions& options, std::string_view value) {
     return parseClock(value, options.clockStart);
 }
 
+std::string setPng(CliOptions& options, std::string_view value) {
+    if (value.empty()) return "option '--png' needs a file name";
+    options.pngPath = value;
+    return {};
+}
+
 std::string setHelp(CliOptions& options, std::string_view) {
     options.showHelp = true;
     return {};
@@ -68,6 +74,10 @@ constexpr std::array kOptions{
                setBattery},
     OptionSpec{"--clock", "T0", "start tick of the simulated millisecond clock, 0..4294967295",
                setClock},
+    OptionSpec{"--png", "FILE",
+               "after the tokens (or the input), also write the faceplate as the window shows "
+               "it, 240 x 294 pixels, to FILE as a PNG",
+               setPng},
     OptionSpec{"--help", "", "show this help and exit", setHelp},
     OptionSpec{"--version", "", "show the version and exit", setVersion},
 };

@@ -20,6 +20,7 @@ struct CliOptions {
     bool trace = false;
     std::optional<PowerStatus> battery;  // none: ask the system
     std::uint32_t clockStart = 0;
+    std::string pngPath;  // empty: no picture is written
     bool showHelp = false;
     bool showVersion = false;
     bool tokenMode = false;  // at least one argument follows the options, even an empty one

@@ -1,7 +1,9 @@
 // The built tabulor-cli as a user runs it: exit statuses, the two output streams, and the
 // input loop on a real standard input.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -78,6 +80,24 @@ TEST(Binary, EmptyArgumentIsTokenMode) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, cli({"--battery", "255"}, "\n").out);
     EXPECT_NE(r.out, " 0.00\n");
+}
+
+TEST(Binary, PngWritesAPictureOrFailsWithExitTwo) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("tabulor-cli-binary-" + std::to_string(::getpid()) + ".png");
+    const ProcessResult written = cli({"--battery", "255", "--png", file.string(), "WAIT 1234567"});
+    EXPECT_EQ(written.exitCode, 0);
+    EXPECT_EQ(written.out, " 1,234,567_\n");
+    EXPECT_EQ(written.err, "");
+    EXPECT_GT(std::filesystem::file_size(file), 1000u);
+    std::filesystem::remove(file);
+
+    const std::string bad = "/nonexistent-tabulor-directory/face.png";
+    const ProcessResult failed = cli({"--battery", "255", "--png", bad, "WAIT"});
+    EXPECT_EQ(failed.exitCode, 2);
+    EXPECT_EQ(failed.out, " 0.00\n");
+    EXPECT_EQ(failed.err, "tabulor-cli: cannot write " + bad + ": No such file or directory\n");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ TEST(ParseOptions, DefaultsWithoutArguments) {
     EXPECT_FALSE(parsed.options.trace);
     EXPECT_FALSE(parsed.options.battery.has_value());
     EXPECT_EQ(parsed.options.clockStart, 0u);
+    EXPECT_EQ(parsed.options.pngPath, "");
     EXPECT_FALSE(parsed.options.tokenMode);
     EXPECT_TRUE(parsed.options.tokenArguments.empty());
 }
@@ -77,6 +78,30 @@ TEST(ParseOptions, HelpAndVersionStopTheParsing) {
     EXPECT_FALSE(parsed.options.showHelp);
 }
 
+TEST(ParseOptions, PngTakesAFileNameInEitherForm) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string path;
+        std::vector<std::string> tokens;
+    };
+    const Case cases[] = {
+        {{"--png", "face.png", "WAIT"}, "face.png", {"WAIT"}},
+        {{"--png=out/face.png", "WAIT"}, "out/face.png", {"WAIT"}},
+        // The value is taken as it stands, even when it looks like an option or has an '='.
+        {{"--png", "--json", "1"}, "--json", {"1"}},
+        {{"--png=a=b.png"}, "a=b.png", {}},
+        {{"--png", "first.png", "--png", "second.png"}, "second.png", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const ParsedOptions parsed = parse(c.arguments);
+        ASSERT_EQ(parsed.error, "");
+        EXPECT_EQ(parsed.options.pngPath, c.path);
+        EXPECT_EQ(parsed.options.tokenArguments, c.tokens);
+        EXPECT_EQ(parsed.options.format, OutputFormat::Line);
+    }
+}
+
 TEST(ParseOptions, ALaterValueReplacesAnEarlierOne) {
     const ParsedOptions parsed =
         parse({"--clock", "5", "--clock", "7", "--battery=1,2", "--battery", "50"});
@@ -98,6 +123,9 @@ TEST(ParseOptions, BadCommandLinesSayWhatIsWrong) {
         {{"--json=yes"}, "'--json' takes no value"},
         {{"--clock"}, "'--clock' needs a value T0"},
         {{"--battery"}, "'--battery' needs a value MAIN[,BACKUP]"},
+        {{"--png"}, "'--png' needs a value FILE"},
+        {{"--png="}, "'--png' needs a file name"},
+        {{"--png", ""}, "'--png' needs a file name"},
         {{"--clock", "4294967296"}, "invalid clock '4294967296'"},
         {{"--clock", "-1"}, "invalid clock '-1'"},
         {{"--clock", "+1"}, "invalid clock '+1'"},

@@ -238,6 +238,60 @@ INSTANTIATE_TEST_SUITE_P(Keys, HeldKeyTest,
                              return info.param.name;
                          });
 
+// A tap as the window makes it: the engine takes the key, the window marks its cell held.
+class TapTest : public FaceplateTest {
+  protected:
+    void press(KeyCode code) {
+        pressKey(calculator, code);
+        calculator.heldKeyRect = faceplate::keyCell(code % 5, code / 5);
+        calculator.keyHeld = true;
+    }
+    Rect cell(KeyCode code) const { return faceplate::keyCell(code % 5, code / 5); }
+};
+
+TEST_F(TapTest, ShiftedKeyIsHeldFromThePressedShiftedFaceAndReleaseEndsTheShift) {
+    endBanner();
+    press(Key::Shift);
+    releaseKey(calculator);
+    const Rect keypad = faceplate::kKeypadRect;
+    EXPECT_EQ(differencesFromImage(paint(), keypad, face(1), {keypad.left, keypad.top}),
+              std::vector<std::string>{})
+        << "SHIFT armed: the shifted face";
+
+    constexpr KeyCode kPlus = 4;  // shifted: x²
+    press(kPlus);
+    const RgbSurface held = paint();
+    EXPECT_EQ(differencesFromImage(held, cell(kPlus), face(3), {cell(kPlus).left, cell(kPlus).top}),
+              std::vector<std::string>{});
+    EXPECT_EQ(differencesFromImage(held, cell(1), face(1), {cell(1).left, cell(1).top}),
+              std::vector<std::string>{})
+        << "the other keys stay on the shifted face while the key is held";
+
+    releaseKey(calculator);
+    EXPECT_EQ(differencesFromImage(paint(), keypad, face(0), {keypad.left, keypad.top}),
+              std::vector<std::string>{})
+        << "after the release the normal face is back";
+}
+
+TEST_F(TapTest, AKeyTheEngineIgnoresIsStillDrawnPressed) {
+    endBanner();
+    press(Key::On);
+    releaseKey(calculator);
+    press(Key::Shift);  // shifted ON is OFF
+    releaseKey(calculator);
+    press(Key::On);
+    releaseKey(calculator);
+    ASSERT_FALSE(calculator.isOn);
+
+    constexpr KeyCode kEight = 17;
+    press(kEight);
+    EXPECT_EQ(calculator.shift, 0);
+    const RgbSurface held = paint();
+    EXPECT_EQ(
+        differencesFromImage(held, cell(kEight), face(2), {cell(kEight).left, cell(kEight).top}),
+        std::vector<std::string>{});
+}
+
 TEST_F(FaceplateTest, PaintClippedToTheDisplayLeavesTheKeypadAlone) {
     endBanner();
     const RgbSurface before = paint();

@@ -44,10 +44,11 @@ bool isSymbolic(const std::u32string& text) {
 
 // The size a line starts from before it is narrowed to fit the key.
 int preferredSize(const std::u32string& text, Role role) {
-    if (role == Role::Small) return 9;
     std::size_t visible = 0;
     for (const char32_t c : text)
         visible += c == U'^' ? 0 : 1;
+    // A lone operator sign has little ink; at the small size it would shrink to a speck.
+    if (role == Role::Small) return visible == 1 && isSymbolic(text) ? 11 : 9;
     if (visible == 1) return isSymbolic(text) || (text[0] >= U'0' && text[0] <= U'9') ? 18 : 14;
     if (text.find(U'^') != std::u32string::npos || text.find(U'\u221A') != std::u32string::npos) {
         return 15;

@@ -71,12 +71,15 @@ bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage
         PlacedGlyph glyph;
         int x = 0;
         int rise = 0;
+        bool radical = false;
+        int advance = 0;
     };
     std::vector<Piece> pieces;
     int pen = 0;
     // Superscripts: about 60 % of the size, lifted so that their top sits a little above the
     // capitals of the main text.
-    const int superSize = std::max(6, static_cast<int>(std::lround(pixelSize * 0.62)));
+    // Never below 7 pixels: a smaller x or 2 is a blot on the small shifted legends.
+    const int superSize = std::max(7, static_cast<int>(std::lround(pixelSize * 0.62)));
     const int superRise = static_cast<int>(std::lround(pixelSize * 0.38));
     bool raise = false;
     for (const char32_t character : line) {
@@ -85,11 +88,13 @@ bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage
             continue;
         }
         Piece piece;
+        piece.radical = character == U'\u221A';
         int advance = 0;
         if (!renderGlyph(face, character, raise ? superSize : pixelSize, piece.glyph, advance)) {
             return false;
         }
         piece.x = pen;
+        piece.advance = advance;
         piece.rise = raise ? superRise : 0;
         pen += advance;
         pieces.push_back(std::move(piece));
@@ -115,6 +120,25 @@ bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage
                 double& cell = out.values[static_cast<std::size_t>(y) * out.width + x];
                 cell = std::min(1.0, cell + value);
             }
+        }
+    }
+
+    // A square root is drawn with its bar over the radicand: the radical's top stroke, as the
+    // strongest of its last three columns shows it, carries on over the next character.
+    for (std::size_t k = 0; k + 1 < pieces.size(); ++k) {
+        if (!pieces[k].radical) continue;
+        const PlacedGlyph& g = pieces[k].glyph;
+        const int lastColumn = margin + pieces[k].x + g.left + g.width - 1;
+        const int barEnd = std::min(out.width, margin + pieces[k + 1].x + pieces[k + 1].advance);
+        const int strokeTop = std::max(0, ascent - pieces[k].rise - g.top);
+        const int strokeBottom = std::min(out.height, strokeTop + std::max(1, g.rows / 5));
+        for (int y = strokeTop; y < strokeBottom; ++y) {
+            double* row = &out.values[static_cast<std::size_t>(y) * out.width];
+            double value = 0;
+            for (int x = std::max(0, lastColumn - 2); x <= lastColumn && x < out.width; ++x)
+                value = std::max(value, row[x]);
+            for (int x = std::max(0, lastColumn - 2); x < barEnd; ++x)
+                row[x] = std::max(row[x], value);
         }
     }
 

@@ -1,0 +1,48 @@
+#pragma once
+// One byte, one thing the window could do to the calculator: a tap on one of the 30 keys, the
+// 500 ms timer, a WAIT past any message, the Reset command, or the tick count jumping close to
+// its wrap. The soak feeds random bytes through it and the fuzzer feeds its input, so both drive
+// the engine the same way and a byte string found by one replays in the other.
+
+#include <cstdint>
+#include <string>
+
+#include "cli/session.h"
+
+namespace tabulor::stress {
+
+inline constexpr int kTapBytes = 8 * kKeyCount;  // 0..239: key byte % 30, all keys alike
+inline constexpr std::uint8_t kFirstWaitByte = 240;
+inline constexpr std::uint8_t kFirstTimerByte = 248;
+inline constexpr std::uint8_t kResetByte = 254;
+inline constexpr std::uint8_t kClockJumpByte = 255;
+
+inline constexpr std::uint32_t kTimerMilliseconds = 500;
+// Lands a message shown next just before the 32-bit tick count wraps.
+inline constexpr std::uint32_t kNearWrap = 0xFFFFF800u;
+
+inline void applyStep(Session& session, std::uint8_t byte) {
+    if (byte < kTapBytes) {
+        tapKey(session.calculator, static_cast<KeyCode>(byte % kKeyCount));
+    } else if (byte < kFirstTimerByte) {
+        waitForMessage(session);
+    } else if (byte < kResetByte) {
+        session.clock.advance(kTimerMilliseconds);
+        if (!session.calculator.keyHeld) expireMessage(*session.calculator.display);
+    } else if (byte == kResetByte) {
+        reset(session.calculator);
+    } else {
+        session.clock.set(kNearWrap);
+    }
+}
+
+// The step as a token of tabulor-cli where there is one, for reports that replay by hand.
+inline std::string describeStep(std::uint8_t byte) {
+    if (byte < kTapBytes) return "key " + std::to_string(byte % kKeyCount);
+    if (byte < kFirstTimerByte) return "WAIT";
+    if (byte < kResetByte) return "tick";
+    if (byte == kResetByte) return "reset";
+    return "clock-near-wrap";
+}
+
+}  // namespace tabulor::stress

@@ -1,0 +1,20 @@
+#pragma once
+// Turning a pen-down inside the keypad into a key press.
+
+#include <cstdint>
+
+#include "engine/calculator.h"
+
+namespace tabulor {
+
+// True when (x, y) lies inside `rect` (right and bottom exclusive).
+constexpr bool contains(const Rect& rect, std::int32_t x, std::int32_t y) {
+    return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+}
+
+// Finds the key cell under (x, y) through the calculator's key table; on a hit presses that key,
+// marks it held with its cell as `heldKeyRect` and returns true. The one-pixel gaps between the
+// cells press nothing.
+bool hitTest(Calculator& calculator, std::int32_t x, std::int32_t y);
+
+}  // namespace tabulor

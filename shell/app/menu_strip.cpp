@@ -1,0 +1,58 @@
+#include "shell/app/menu_strip.h"
+
+#include <QHBoxLayout>
+
+#include "shell/app/shell_text.h"
+
+namespace tabulor {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The handheld's menu bar was 26 pixels high; the strip keeps at least that.
+constexpr int kMinimumHeight = 26;
+
+}  // namespace
+
+MenuStrip::MenuStrip(QWidget* parent)
+    : QFrame(parent),
+      tools_(new QToolButton(this)),
+      menu_(new QMenu(this)),
+      about_(menu_->addAction(qs(text::kAbout))),
+      reset_(nullptr),
+      exit_(nullptr) {
+    setObjectName(QStringLiteral("menuStrip"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    setAccessibleName(QStringLiteral("Menu bar"));
+
+    menu_->setTitle(qs(text::kTools));
+    menu_->addSeparator();
+    reset_ = menu_->addAction(qs(text::kReset));
+    menu_->addSeparator();
+    exit_ = menu_->addAction(qs(text::kExit));
+    about_->setObjectName(QStringLiteral("aboutAction"));
+    reset_->setObjectName(QStringLiteral("resetAction"));
+    exit_->setObjectName(QStringLiteral("exitAction"));
+
+    tools_->setText(qs(text::kTools));
+    tools_->setObjectName(QStringLiteral("toolsButton"));
+    tools_->setMenu(menu_);
+    tools_->setPopupMode(QToolButton::InstantPopup);
+    tools_->setAutoRaise(true);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->addWidget(tools_);
+    layout->addStretch(1);
+}
+
+void MenuStrip::placeAtBottom(int width, int height) {
+    const int stripHeight = std::max(kMinimumHeight, sizeHint().height());
+    setGeometry(0, height - stripHeight, width, stripHeight);
+}
+
+}  // namespace tabulor

@@ -1,0 +1,34 @@
+#pragma once
+// The menu bar of the window: a strip along its bottom edge, over the faceplate, with one
+// "Tools" button that opens the Tools menu. The window shows it outside full-screen mode.
+
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+#include <QToolButton>
+
+namespace tabulor {
+
+class MenuStrip final : public QFrame {
+    Q_OBJECT
+  public:
+    explicit MenuStrip(QWidget* parent);
+
+    QToolButton* toolsButton() const { return tools_; }
+    QMenu* toolsMenu() const { return menu_; }
+    QAction* aboutAction() const { return about_; }
+    QAction* resetAction() const { return reset_; }
+    QAction* exitAction() const { return exit_; }
+
+    // Lays the strip over the bottom edge of a parent `width` × `height` pixels.
+    void placeAtBottom(int width, int height);
+
+  private:
+    QToolButton* tools_;
+    QMenu* menu_;
+    QAction* about_;
+    QAction* reset_;
+    QAction* exit_;
+};
+
+}  // namespace tabulor

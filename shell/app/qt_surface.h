@@ -1,0 +1,34 @@
+#pragma once
+// The faceplate's drawing surface over a QPainter: rectangle copies of the cached 32-bit images
+// without smoothing, single pixels, and a clip inside the region Qt asked to repaint.
+
+#include <QPainter>
+#include <QRegion>
+
+#include "shell/app/qt_image_cache.h"
+#include "shell/faceplate/surface.h"
+
+namespace tabulor {
+
+class QtSurface final : public Surface {
+  public:
+    // `painter` is active and already clipped to the region being repainted, if any.
+    QtSurface(QPainter& painter, QtImageCache& images);
+
+    void copyImage(const Rect& destination, const Image& image, Point source) override;
+    void setPixel(std::int32_t x, std::int32_t y, Colour colour) override;
+    void setClip(const Rect& clip) override;
+    // Qt's screens show true colour: the images' own table colours are drawn as they are.
+    bool isPaletteBased() const override { return false; }
+    const Palette* selectPalette(const Palette* palette) override;
+    void realizeSelectedPalette() override {}
+
+  private:
+    QPainter& painter_;
+    QtImageCache& images_;
+    QRegion baseClip_;
+    bool baseClipped_;
+    const Palette* selected_ = nullptr;
+};
+
+}  // namespace tabulor

@@ -1,0 +1,45 @@
+#include "shell/app/shell_state.h"
+
+#include "display/display.h"
+#include "shell/app/hit_test.h"
+
+namespace tabulor {
+
+Rect repaintRect(Repaint repaint) {
+    switch (repaint) {
+        case Repaint::Window:
+            return kClientRect;
+        case Repaint::Keypad:
+            return faceplate::kKeypadRect;
+        case Repaint::Display:
+            return faceplate::kDisplayRect;
+        case Repaint::Nothing:
+            break;
+    }
+    return Rect{};
+}
+
+void toggleFullScreen(ShellState& state) {
+    state.fullScreen = !state.fullScreen;
+}
+
+PenDownResult penDown(ShellState& state, Calculator& calculator, std::int32_t x, std::int32_t y) {
+    if (!contains(faceplate::kKeypadRect, x, y)) {
+        toggleFullScreen(state);
+        return PenDownResult{false, Repaint::Nothing};
+    }
+    const bool hit = hitTest(calculator, x, y);
+    if (hit) state.fullScreen = true;
+    return PenDownResult{hit, Repaint::Window};
+}
+
+Repaint penUp(Calculator& calculator) {
+    return releaseKey(calculator) ? Repaint::Keypad : Repaint::Nothing;
+}
+
+Repaint messageTick(Calculator& calculator) {
+    if (calculator.keyHeld || calculator.display == nullptr) return Repaint::Nothing;
+    return expireMessage(*calculator.display) ? Repaint::Display : Repaint::Nothing;
+}
+
+}  // namespace tabulor

@@ -1,0 +1,23 @@
+#pragma once
+// The texts of the window, its menu and its boxes.
+
+#include <string_view>
+
+namespace tabulor::text {
+
+inline constexpr std::string_view kTitle = "Tabulor";
+inline constexpr std::string_view kTools = "Tools";
+inline constexpr std::string_view kAbout = "About ...";
+inline constexpr std::string_view kReset = "Reset";
+inline constexpr std::string_view kExit = "Exit";
+inline constexpr std::string_view kCantCreate = "Can't create calculator!";
+
+inline constexpr std::string_view kAboutCaption = "About Tabulor";
+inline constexpr std::string_view kWelcome = "Welcome to Tabulor";
+inline constexpr std::string_view kDescription = "A business and financial calculator";
+inline constexpr std::string_view kVersion = "Version 1.0";
+inline constexpr std::string_view kBuildDatePrefix = "Build date: ";
+inline constexpr std::string_view kContact =
+    "Tabulor project\nhttps://tabulor.example\ncontact@tabulor.example";
+
+}  // namespace tabulor::text

@@ -1,0 +1,32 @@
+#include "shell/app/start_up.h"
+
+#include <QMessageBox>
+#include <new>
+
+#include "shell/app/shell_text.h"
+
+namespace tabulor {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, int zoom) {
+    std::unique_ptr<Calculator> calculator(new (std::nothrow) Calculator(services));
+    if (calculator == nullptr) return nullptr;
+    if (!initialize(*calculator)) {
+        QMessageBox::critical(nullptr, qs(text::kTitle), qs(text::kCantCreate));
+        return nullptr;
+    }
+    auto window = std::make_unique<MainWindow>(std::move(calculator), zoom);
+    window->show();
+    window->setFullScreen(true);
+    window->activateWindow();
+    return window;
+}
+
+}  // namespace tabulor

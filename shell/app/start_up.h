@@ -1,0 +1,16 @@
+#pragma once
+// Creating the calculator and its window, or saying why not.
+
+#include <memory>
+
+#include "engine/calculator.h"
+#include "shell/app/main_window.h"
+
+namespace tabulor {
+
+// Constructs and initializes the Calculator over `services` and opens its window at `zoom`,
+// shown, in full-screen mode and active. When initializing fails (an image is missing) it shows
+// "Can't create calculator!" and returns null, as it does without memory for the Calculator.
+std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, int zoom);
+
+}  // namespace tabulor

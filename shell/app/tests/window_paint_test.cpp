@@ -1,0 +1,84 @@
+// What the window draws: the faceplate as the memory surface draws it, at every zoom, and
+// only the regions the rules name.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "shell/app/tests/window_fixture.h"
+#include "shell/faceplate/faceplate.h"
+#include "shell/faceplate/faceplate_layout.h"
+#include "shell/faceplate/rgb_surface.h"
+
+namespace tabulor::testing {
+namespace {
+
+// Counts the faceplate pixels where the window differs from the memory surface's drawing.
+int differingPixels(const QImage& shot, const RgbSurface& expected, int zoom) {
+    int differing = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const Colour want = expected.pixel(x, y);
+            // Every screen pixel of a zoomed faceplate pixel must carry its colour.
+            for (int dy = 0; dy < zoom; ++dy) {
+                for (int dx = 0; dx < zoom; ++dx) {
+                    const QRgb got = shot.pixel(x * zoom + dx, y * zoom + dy);
+                    if (qRed(got) != want.red || qGreen(got) != want.green ||
+                        qBlue(got) != want.blue) {
+                        ++differing;
+                        dx = dy = zoom;
+                    }
+                }
+            }
+        }
+    }
+    return differing;
+}
+
+class WindowPaint : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WindowPaint, WindowShowsTheFaceplateWithAHeldShiftedKey) {
+    open(GetParam());
+    tapKey(Key::Shift);
+    for (const KeyCode code : {Key::Digit1, Key::Digit2})
+        tapKey(code);
+    tapKey(Key::Shift);
+    const QPoint held = keyCentre(Key::Payment);
+    press(held.x(), held.y());
+    settlePainted();
+    // Hide the strip so only the faceplate is on screen.
+    ASSERT_TRUE(window->fullScreen());
+
+    RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
+    paintFaceplate(calculator(), expected, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.width(), faceplate::kWidth * GetParam());
+    ASSERT_EQ(shot.height(), faceplate::kHeight * GetParam());
+    EXPECT_EQ(differingPixels(shot, expected, GetParam()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, WindowPaint, ::testing::Values(1, 2, 3, 4));
+
+class Repaints : public WindowTest {
+  protected:
+    void SetUp() override { open(); }
+};
+
+TEST_F(Repaints, PenDownRepaintsAllAndPenUpTheKeypad) {
+    const QPoint at = keyCentre(Key::Digit9);
+    press(at.x(), at.y());
+    EXPECT_EQ(settlePainted().boundingRect(), QRect(0, 0, 240, 294));
+    release(at.x(), at.y());
+    EXPECT_EQ(settlePainted(), QRegion(toQRect(faceplate::kKeypadRect)));
+}
+
+TEST_F(Repaints, RepaintsAtZoomCoverTheScaledRegion) {
+    open(2);
+    const QPoint at = keyCentre(Key::Digit9);
+    press(at.x(), at.y());
+    settlePainted();
+    release(at.x(), at.y());
+    EXPECT_EQ(settlePainted(), QRegion(toQRect(faceplate::kKeypadRect)));
+}
+
+}  // namespace
+}  // namespace tabulor::testing

@@ -1,0 +1,31 @@
+#pragma once
+// The window's command line, read before Qt starts so that --help and --version work without a
+// display.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabulor {
+
+inline constexpr int kMinZoom = 1;
+inline constexpr int kMaxZoom = 4;
+
+struct WindowOptions {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    std::optional<int> zoom;  // unset: fit the screen
+    std::string error;        // for Action::Error, a line naming what was wrong
+};
+
+// Qt's own options (-platform xcb, -reverse, ...) are left for Qt and pass here unread.
+WindowOptions parseWindowOptions(const std::vector<std::string_view>& arguments);
+
+std::string windowHelpText();
+
+// The zoom whose face height comes nearest a third of a screen `screenHeight` pixels high,
+// within kMinZoom..kMaxZoom.
+int fittingZoom(int screenHeight);
+
+}  // namespace tabulor

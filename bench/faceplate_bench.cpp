@@ -1,0 +1,40 @@
+// A whole paint as the window makes it, at its most expensive: every annunciator lit, a full
+// display with marks, and a key held, into the in-memory surface.
+
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_session.h"
+#include "bench/budget.h"
+#include "shell/faceplate/faceplate.h"
+#include "shell/faceplate/rgb_surface.h"
+
+namespace tabulor::bench {
+namespace {
+
+constexpr std::int32_t kFaceWidth = 240;
+constexpr std::int32_t kFaceHeight = 294;
+
+void fullPaint(benchmark::State& state) {
+    BenchSession session;
+    session.run("BEG/END 2 + 123456789.012");
+    Calculator& calculator = session.calculator();
+    Display& display = *calculator.display;
+    display.shiftShown = true;
+    display.lowBattery = true;
+    display.error = Error::Func;
+    calculator.shift = 1;
+    calculator.keyHeld = true;
+    calculator.heldKeyRect = Rect{97, 134, 143, 173};
+    RgbSurface surface(kFaceWidth, kFaceHeight);
+    const Rect client{0, 0, kFaceWidth, kFaceHeight};
+    for (auto _ : state) {
+        paintFaceplate(calculator, surface, client);
+        benchmark::DoNotOptimize(surface.rgb().data());
+    }
+    setOperationsPerIteration(state, 1);
+}
+
+BENCHMARK(fullPaint)->Name("Faceplate/FullPaint");
+
+}  // namespace
+}  // namespace tabulor::bench

@@ -69,7 +69,7 @@ SolvedValue solveForKey(Calculator& calculator, KeyCode code, bool shifted) {
     }
 }
 
-// Step 2: the register written and the value shown.
+// The register written and the value shown.
 void storeAndShow(Calculator& calculator, KeyCode code, bool shifted, double value,
                   PrefixMode mode) {
     TvmRegisters& tvm = calculator.tvm;

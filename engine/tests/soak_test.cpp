@@ -94,7 +94,8 @@ TEST(Soak, RandomStepsKeepTheStateSoundAndTheMemoryFlat) {
     const std::size_t heapAtEnd = heapInUse();
     const long rssAtEnd = maxResidentKilobytes();
     RecordProperty("steps", std::to_string(kSteps));
-    RecordProperty("heapBytes", std::to_string(heapAtEnd));
+    RecordProperty("heapBytesAfterWarmUp", std::to_string(heapAfterWarmUp));
+    RecordProperty("heapBytesAtEnd", std::to_string(heapAtEnd));
     EXPECT_LE(heapAtEnd, heapAfterWarmUp + kHeapSlackBytes)
         << "heap in use grew from " << heapAfterWarmUp << " to " << heapAtEnd << " bytes";
 #if !defined(__SANITIZE_ADDRESS__)

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "shell/app/build_info.h"
+#include "shell/app/key_map.h"
 #include "shell/app/shell_text.h"
 
 namespace tabulor {
@@ -15,10 +16,23 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The keyboard map as a two-column table.
+QString keyboardTable() {
+    QString html = QStringLiteral("<b>Keyboard</b><table cellspacing=\"0\" cellpadding=\"1\">");
+    for (const KeyMapLine& line : keyboardMap()) {
+        html += QStringLiteral("<tr><td>%1</td><td>&nbsp;&nbsp;%2</td></tr>")
+                    .arg(qs(line.keys).toHtmlEscaped(), qs(line.meaning).toHtmlEscaped());
+    }
+    return html + QStringLiteral("</table>");
+}
+
 }  // namespace
 
 AboutBox::AboutBox(QWidget* owner)
-    : QDialog(owner), welcome_(new QLabel(this)), buildDate_(new QLabel(this)) {
+    : QDialog(owner),
+      welcome_(new QLabel(this)),
+      buildDate_(new QLabel(this)),
+      keyboard_(new QLabel(this)) {
     setWindowTitle(qs(text::kAboutCaption));
     setWindowIcon(applicationIcon());
     setObjectName(QStringLiteral("aboutBox"));
@@ -39,6 +53,10 @@ AboutBox::AboutBox(QWidget* owner)
     contact->setAlignment(Qt::AlignHCenter);
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    keyboard_->setTextFormat(Qt::RichText);
+    keyboard_->setText(keyboardTable());
+    keyboard_->setObjectName(QStringLiteral("keyboardMap"));
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
@@ -51,6 +69,8 @@ AboutBox::AboutBox(QWidget* owner)
     layout->addWidget(buildDate_);
     layout->addSpacing(12);
     layout->addWidget(contact);
+    layout->addSpacing(12);
+    layout->addWidget(keyboard_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

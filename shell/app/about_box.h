@@ -1,6 +1,6 @@
 #pragma once
 // The About box: the icon, the welcome lines, the version, the build date, our contact lines,
-// and an OK button that closes it.
+// the keyboard map, and an OK button that closes it.
 
 #include <QDialog>
 #include <QLabel>
@@ -15,10 +15,12 @@ class AboutBox final : public QDialog {
     // "Build date: Jan 28 2003".
     QLabel* buildDateLabel() const { return buildDate_; }
     QLabel* welcomeLabel() const { return welcome_; }
+    QLabel* keyboardLabel() const { return keyboard_; }
 
   private:
     QLabel* welcome_;
     QLabel* buildDate_;
+    QLabel* keyboard_;
 };
 
 }  // namespace tabulor

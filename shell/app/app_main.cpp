@@ -45,10 +45,12 @@ int runTabulor(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
     QApplication::setApplicationVersion(versionNumber());
-    QGuiApplication::setDesktopFileName(QStringLiteral("tabulor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TABULOR_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
 
-    SingleInstance instance(QString::fromStdString(instanceName(getuid())));
+    const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
+    SingleInstance instance(
+        QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString())));
     if (instance.handOverToRunningCopy()) return 0;
 
     const SystemClock clock;

@@ -2,6 +2,7 @@
 // Turning a pen-down inside the keypad into a key press.
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/calculator.h"
 
@@ -16,5 +17,15 @@ constexpr bool contains(const Rect& rect, std::int32_t x, std::int32_t y) {
 // marks it held with its cell as `heldKeyRect` and returns true. The one-pixel gaps between the
 // cells press nothing.
 bool hitTest(Calculator& calculator, std::int32_t x, std::int32_t y);
+
+// The key cell of `code` from the key table; an empty rectangle for a code not in it.
+Rect keyCellOf(const Calculator& calculator, KeyCode code);
+
+// Presses `code` as a hit on its cell would: the key, `keyHeld` and `heldKeyRect`. False for a
+// code not in the key table.
+bool pressKeyCell(Calculator& calculator, KeyCode code);
+
+// The key whose cell contains (x, y), if any, without pressing it.
+std::optional<KeyCode> keyAt(const Calculator& calculator, std::int32_t x, std::int32_t y);
 
 }  // namespace tabulor

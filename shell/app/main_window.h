@@ -1,19 +1,22 @@
 #pragma once
 // The application window: the faceplate at a whole-number zoom, the left mouse button as the
-// pen, the menu strip that full-screen mode hides, the message timer and the About box. The
-// rules live in shell_state; this class carries Qt's events to them and back.
+// pen, the keyboard as a second way to press the keys, the menu strip that full-screen mode
+// hides, the message timer, the clipboard and the About box. The rules live in shell_state;
+// this class carries Qt's events to them and back.
 
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "engine/calculator.h"
 #include "shell/app/about_box.h"
 #include "shell/app/menu_strip.h"
 #include "shell/app/qt_image_cache.h"
 #include "shell/app/shell_state.h"
+#include "shell/app/zoom_geometry.h"
 
 namespace tabulor {
 
@@ -27,13 +30,22 @@ class MainWindow final : public QWidget, private WindowLink {
     // Null once the window has ended.
     const Calculator* calculator() const { return calculator_.get(); }
     bool fullScreen() const { return state_.fullScreen; }
-    int zoom() const { return zoom_; }
+    int zoom() const { return geometry_.zoom; }
+    const ZoomGeometry& zoomGeometry() const { return geometry_; }
     MenuStrip* menuStrip() const { return strip_; }
     QTimer* messageTimer() { return &timer_; }
     // The open About box, null while none is open.
     AboutBox* aboutBox() const { return about_; }
+    // The key the pointer is over, for screen readers; none over the gaps and the display.
+    std::optional<KeyCode> keyUnderPointer() const { return pointerKey_; }
 
     void setFullScreen(bool on);
+    void setZoom(int zoom);
+
+  signals:
+    // The display's reading (number or message, annunciators) may have changed.
+    void displayChanged();
+    void pointerKeyChanged();
 
   public slots:
     void showAbout();
@@ -42,30 +54,51 @@ class MainWindow final : public QWidget, private WindowLink {
     void messageTick();
     // Raises and activates the window, and the About box over it when that is open.
     void bringForward();
+    void zoomIn() { setZoom(zoom() + 1); }
+    void zoomOut() { setZoom(zoom() - 1); }
+    void copyNumber();
+    void pasteNumber();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    void refreshDevicePixelRatio();
 
   private:
     void notifyDeactivated() override;
     void postClose() override;
     void requestRepaint(Repaint repaint);
-    // The faceplate pixel under a point of the widget, whatever the zoom.
     QPoint faceplatePoint(QPointF position) const;
+    void releaseKeyboardKey();
+    void setPointerKey(std::optional<KeyCode> key);
+    void applyGeometry();
+    void addShortcut(const QKeySequence& keys, void (MainWindow::*slot)());
     void endCalculator();
 
     std::unique_ptr<Calculator> calculator_;
     ShellState state_;
-    int zoom_;
+    ZoomGeometry geometry_;
     QImage backbuffer_;
     QtImageCache images_;
     QTimer timer_;
     MenuStrip* strip_;
     QPointer<AboutBox> about_;
+    // The keyboard key holding a faceplate key down, matched again on its release.
+    std::optional<int> keyboardKey_;
+    quint32 keyboardScanCode_ = 0;
+    std::optional<KeyCode> pointerKey_;
 };
 
 }  // namespace tabulor

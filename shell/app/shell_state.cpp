@@ -33,6 +33,12 @@ PenDownResult penDown(ShellState& state, Calculator& calculator, std::int32_t x,
     return PenDownResult{hit, Repaint::Window};
 }
 
+Repaint keyDown(ShellState& state, Calculator& calculator, KeyCode code) {
+    if (!pressKeyCell(calculator, code)) return Repaint::Nothing;
+    state.fullScreen = true;
+    return Repaint::Window;
+}
+
 Repaint penUp(Calculator& calculator) {
     return releaseKey(calculator) ? Repaint::Keypad : Repaint::Nothing;
 }

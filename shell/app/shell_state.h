@@ -33,6 +33,10 @@ void toggleFullScreen(ShellState& state);
 // is pressed, a hit returns to full-screen mode, and the whole window is repainted either way.
 PenDownResult penDown(ShellState& state, Calculator& calculator, std::int32_t x, std::int32_t y);
 
+// A key typed on the keyboard acts as a pen hit on its cell: pressed, held, full-screen mode on,
+// the whole window repainted.
+Repaint keyDown(ShellState& state, Calculator& calculator, KeyCode code);
+
 // Releases the held key; the keypad is repainted only when one was held.
 Repaint penUp(Calculator& calculator);
 

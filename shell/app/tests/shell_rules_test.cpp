@@ -99,5 +99,11 @@ TEST(InstanceName, OnePerUserId) {
     EXPECT_NE(instanceName(1000), instanceName(1001));
 }
 
+TEST(InstanceName, SocketInTheRuntimeFolderWhenThereIsOne) {
+    EXPECT_EQ(instanceSocket(1000, "/run/user/1000"), "/run/user/1000/tabulor-1000");
+    EXPECT_EQ(instanceSocket(1000, "/run/user/1000/"), "/run/user/1000/tabulor-1000");
+    EXPECT_EQ(instanceSocket(1000, ""), "tabulor-1000");
+}
+
 }  // namespace
 }  // namespace tabulor

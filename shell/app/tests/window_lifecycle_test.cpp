@@ -15,6 +15,7 @@
 
 #include "shell/app/about_box.h"
 #include "shell/app/build_info.h"
+#include "shell/app/key_map.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/start_up.h"
 #include "shell/app/tests/window_fixture.h"
@@ -102,6 +103,14 @@ TEST_F(Lifecycle, AboutFromTheMenuShowsTheBoxAndReturnsToFullScreen) {
         EXPECT_TRUE(box.welcomeLabel()->text().startsWith("Welcome to Tabulor\n"));
         EXPECT_TRUE(box.welcomeLabel()->text().contains("\nVersion 1.0"));
         EXPECT_EQ(box.buildDateLabel()->text(), "Build date: " + buildDate());
+        // The keyboard map is there, line by line.
+        const QString keyboard = box.keyboardLabel()->text();
+        for (const KeyMapLine& line : keyboardMap()) {
+            EXPECT_TRUE(keyboard.contains(
+                QString::fromUtf8(line.keys.data(), static_cast<qsizetype>(line.keys.size()))
+                    .toHtmlEscaped()))
+                << line.keys;
+        }
     });
     window->menuStrip()->aboutAction()->trigger();
     EXPECT_TRUE(inspected);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 
 #include "shell/app/tests/window_fixture.h"
 #include "shell/faceplate/faceplate.h"
@@ -79,6 +80,47 @@ TEST_F(Repaints, RepaintsAtZoomCoverTheScaledRegion) {
     release(at.x(), at.y());
     EXPECT_EQ(settlePainted(), QRegion(toQRect(faceplate::kKeypadRect)));
 }
+
+}  // namespace
+}  // namespace tabulor::testing
+
+namespace tabulor::testing {
+namespace {
+
+// Run a second time by ctest with QT_SCALE_FACTOR=1.5 (TABULOR_EXPECT_RATIO says so): every
+// faceplate pixel must still be a square of whole device pixels of its own colour, and a press
+// must land on the faceplate pixel drawn under it.
+class DeviceRatio : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
+    open(GetParam());
+    const double ratio = window->devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("TABULOR_EXPECT_RATIO")) {
+        ASSERT_DOUBLE_EQ(ratio, qEnvironmentVariable("TABULOR_EXPECT_RATIO").toDouble());
+    }
+    const int scale = window->zoomGeometry().scale();
+    RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
+    paintFaceplate(calculator(), expected, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_GE(shot.width(), faceplate::kWidth * scale);
+    ASSERT_GE(shot.height(), faceplate::kHeight * scale);
+    EXPECT_EQ(differingPixels(shot, expected, scale), 0);
+
+    // The first device pixel of the cell right of the gap at x = 49, at its logical position.
+    const QPointF inside((50 * scale + 0.5) / ratio, (160 * scale + 0.5) / ratio);
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, inside.toPoint());
+    const int x = window->zoomGeometry().faceplateCoordinate(inside.toPoint().x());
+    EXPECT_EQ(calculator().keyHeld, x >= 50);
+
+    // The held key, drawn by a repaint of the whole window, still lands square on its pixels.
+    settlePainted();
+    RgbSurface held(faceplate::kWidth, faceplate::kHeight);
+    paintFaceplate(calculator(), held, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    const QImage heldShot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(differingPixels(heldShot, held, scale), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, DeviceRatio, ::testing::Values(1, 2, 3));
 
 }  // namespace
 }  // namespace tabulor::testing

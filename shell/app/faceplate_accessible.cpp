@@ -1,0 +1,230 @@
+#include "shell/app/faceplate_accessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <mutex>
+
+#include "display/display_text.h"
+#include "shell/app/hit_test.h"
+#include "shell/app/key_legends.h"
+#include "shell/app/main_window.h"
+#include "shell/faceplate/faceplate_layout.h"
+
+namespace tabulor {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Item 0 is the display, items 1..30 the keys by KeyCode + 1.
+constexpr int kDisplayItem = 0;
+
+QString displayReading(const Calculator& calculator) {
+    if (calculator.display == nullptr) return {};
+    return qs(cellText(*calculator.display)).trimmed();
+}
+
+QString annunciatorReading(const Calculator& calculator) {
+    if (calculator.display == nullptr) return {};
+    QStringList names;
+    for (const std::string& name : annunciatorNames(*calculator.display))
+        names << qs(name);
+    return names.join(QStringLiteral(", "));
+}
+
+// A part of the faceplate: not a widget of its own, drawn by the window.
+class FaceplateItem final : public QAccessibleInterface {
+  public:
+    FaceplateItem(MainWindow* window, int item) : window_(window), item_(item) {}
+
+    bool isValid() const override { return window_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return window_ != nullptr ? window_->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return window_ != nullptr ? QAccessible::queryAccessibleInterface(window_) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text kind) const override {
+        const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
+        if (calculator == nullptr) return {};
+        if (item_ == kDisplayItem) {
+            switch (kind) {
+                case QAccessible::Name:
+                case QAccessible::Value:
+                    return displayReading(*calculator);
+                case QAccessible::Description:
+                    return annunciatorReading(*calculator);
+                default:
+                    return {};
+            }
+        }
+        const KeyLegend legend = keyLegend(item_ - 1);
+        switch (kind) {
+            case QAccessible::Name:
+                return qs(legend.primary);
+            case QAccessible::Description:
+                return legend.shifted.empty()
+                           ? QString()
+                           : QStringLiteral("With SHIFT: %1").arg(qs(legend.shifted));
+            default:
+                return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override {
+        const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
+        if (calculator == nullptr) return {};
+        const Rect area =
+            item_ == kDisplayItem ? faceplate::kDisplayRect : keyCellOf(*calculator, item_ - 1);
+        const Rect logical = window_->zoomGeometry().logicalRect(area);
+        const QPoint origin = window_->mapToGlobal(QPoint(logical.left, logical.top));
+        return QRect(origin, QSize(logical.right - logical.left, logical.bottom - logical.top));
+    }
+
+    QAccessible::Role role() const override {
+        return item_ == kDisplayItem ? QAccessible::StaticText : QAccessible::Button;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
+        if (calculator == nullptr) {
+            state.invalid = true;
+            return state;
+        }
+        if (item_ == kDisplayItem) {
+            state.readOnly = true;
+        } else {
+            state.focusable = true;
+            state.focused = window_->keyUnderPointer() == item_ - 1;
+            state.hotTracked = state.focused;
+            const Rect cell = keyCellOf(*calculator, item_ - 1);
+            state.pressed = calculator->keyHeld && calculator->heldKeyRect.left == cell.left &&
+                            calculator->heldKeyRect.top == cell.top;
+        }
+        return state;
+    }
+
+  private:
+    QPointer<MainWindow> window_;
+    int item_;
+};
+
+}  // namespace
+
+WindowAccessible::WindowAccessible(MainWindow* window)
+    : QAccessibleWidget(window, QAccessible::Client, QStringLiteral("Tabulor calculator")),
+      window_(window),
+      sink_(&QAccessible::updateAccessibility) {
+    QObject::connect(window, &MainWindow::displayChanged, window, [this] { announceDisplay(); });
+    QObject::connect(window, &MainWindow::pointerKeyChanged, window,
+                     [this] { announcePointerKey(); });
+    lastReading_ = reading();
+}
+
+WindowAccessible::~WindowAccessible() {
+    for (const QAccessible::Id id : ids_) {
+        if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+int WindowAccessible::childCount() const {
+    return QAccessibleWidget::childCount() + kItemCount;
+}
+
+QAccessibleInterface* WindowAccessible::child(int index) const {
+    const int widgets = QAccessibleWidget::childCount();
+    if (index < widgets) return QAccessibleWidget::child(index);
+    const int item = index - widgets;
+    if (item < 0 || item >= kItemCount) return nullptr;
+    QAccessible::Id& id = ids_[static_cast<std::size_t>(item)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new FaceplateItem(window_, item));
+    return QAccessible::accessibleInterface(id);
+}
+
+int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const int widgets = QAccessibleWidget::childCount();
+    for (int item = 0; item < kItemCount; ++item) {
+        const QAccessible::Id id = ids_[static_cast<std::size_t>(item)];
+        if (id != 0 && QAccessible::accessibleInterface(id) == child) return widgets + item;
+    }
+    return QAccessibleWidget::indexOfChild(child);
+}
+
+QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {
+    if (QAccessibleInterface* widget = QAccessibleWidget::childAt(x, y)) return widget;
+    const Calculator* calculator = window_->calculator();
+    if (calculator == nullptr) return nullptr;
+    const QPoint local = window_->mapFromGlobal(QPoint(x, y));
+    const ZoomGeometry& geometry = window_->zoomGeometry();
+    const int fx = geometry.faceplateCoordinate(local.x());
+    const int fy = geometry.faceplateCoordinate(local.y());
+    if (const auto key = keyAt(*calculator, fx, fy)) return itemInterface(1 + *key);
+    if (contains(faceplate::kDisplayRect, fx, fy)) return itemInterface(kDisplayItem);
+    return nullptr;
+}
+
+QString WindowAccessible::text(QAccessible::Text kind) const {
+    if (kind == QAccessible::Description) return QStringLiteral("Display: %1").arg(reading());
+    return QAccessibleWidget::text(kind);
+}
+
+QAccessibleInterface* WindowAccessible::itemInterface(int item) const {
+    return child(QAccessibleWidget::childCount() + item);
+}
+
+QString WindowAccessible::reading() const {
+    const Calculator* calculator = window_->calculator();
+    if (calculator == nullptr) return {};
+    const QString annunciators = annunciatorReading(*calculator);
+    return annunciators.isEmpty() ? displayReading(*calculator)
+                                  : displayReading(*calculator) + ", " + annunciators;
+}
+
+void WindowAccessible::announceDisplay() {
+    const QString now = reading();
+    if (now == lastReading_) return;
+    lastReading_ = now;
+    QAccessibleInterface* display = itemInterface(kDisplayItem);
+    QAccessibleEvent nameChanged(display, QAccessible::NameChanged);
+    sink_(&nameChanged);
+    QAccessibleEvent descriptionChanged(display, QAccessible::DescriptionChanged);
+    sink_(&descriptionChanged);
+}
+
+void WindowAccessible::announcePointerKey() {
+    const auto key = window_->keyUnderPointer();
+    if (!key) return;
+    QAccessibleEvent focus(itemInterface(1 + *key), QAccessible::Focus);
+    sink_(&focus);
+}
+
+namespace {
+
+QAccessibleInterface* windowAccessibleFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("tabulor::MainWindow")) return nullptr;
+    auto* window = qobject_cast<MainWindow*>(object);
+    return window != nullptr ? new WindowAccessible(window) : nullptr;
+}
+
+}  // namespace
+
+void installFaceplateAccessibility() {
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(windowAccessibleFactory); });
+}
+
+}  // namespace tabulor

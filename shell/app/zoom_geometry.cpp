@@ -1,0 +1,49 @@
+#include "shell/app/zoom_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "shell/faceplate/faceplate_layout.h"
+
+namespace tabulor {
+
+namespace {
+
+int floorOf(double value) {
+    return static_cast<int>(std::floor(value + 1e-9));
+}
+int ceilOf(double value) {
+    return static_cast<int>(std::ceil(value - 1e-9));
+}
+
+}  // namespace
+
+int ZoomGeometry::scale() const {
+    return std::max(1, static_cast<int>(std::lround(zoom * devicePixelRatio)));
+}
+
+int ZoomGeometry::logicalWidth() const {
+    return ceilOf(faceplate::kWidth * scale() / devicePixelRatio);
+}
+
+int ZoomGeometry::logicalHeight() const {
+    return ceilOf(faceplate::kHeight * scale() / devicePixelRatio);
+}
+
+int ZoomGeometry::faceplateCoordinate(double logical) const {
+    return floorOf(logical * devicePixelRatio / scale());
+}
+
+Rect ZoomGeometry::logicalRect(const Rect& r) const {
+    const double factor = scale() / devicePixelRatio;
+    return Rect{floorOf(r.left * factor), floorOf(r.top * factor), ceilOf(r.right * factor),
+                ceilOf(r.bottom * factor)};
+}
+
+Rect ZoomGeometry::faceplateRect(const Rect& r) const {
+    const double factor = devicePixelRatio / scale();
+    return Rect{floorOf(r.left * factor), floorOf(r.top * factor), ceilOf(r.right * factor),
+                ceilOf(r.bottom * factor)};
+}
+
+}  // namespace tabulor

@@ -1,6 +1,9 @@
 #include "shell/faceplate/rgb_surface.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
 
 namespace tabulor {
 
@@ -37,26 +40,50 @@ void RgbSurface::setPixel(std::int32_t x, std::int32_t y, Colour colour) {
 
 void RgbSurface::copyImage(const Rect& destination, const Image& image, Point source) {
     if (!imageIsComplete(image)) return;
-    // Only the part of the destination inside the surface and the clip is visited, so a wild
-    // rectangle costs nothing; 64-bit sums keep far-off source points from overflowing.
-    const std::int32_t top = std::max({destination.top, clip_.top, 0});
-    const std::int32_t bottom = std::min({destination.bottom, clip_.bottom, height_});
-    const std::int32_t left = std::max({destination.left, clip_.left, 0});
-    const std::int32_t right = std::min({destination.right, clip_.right, width_});
-    const std::int64_t imageW = imageWidth(image);
-    const std::int64_t imageH = imageHeight(image);
-    for (std::int32_t y = top; y < bottom; ++y) {
-        const std::int64_t sy = std::int64_t{source.y} + y - destination.top;
-        if (sy < 0 || sy >= imageH) continue;
-        for (std::int32_t x = left; x < right; ++x) {
-            const std::int64_t sx = std::int64_t{source.x} + x - destination.left;
-            if (sx < 0 || sx >= imageW) continue;
-            const PaletteEntry entry = tableColour(
-                image,
-                pixelIndex(image, static_cast<std::int32_t>(sx), static_cast<std::int32_t>(sy)));
-            setPixel(x, y, {entry.red, entry.green, entry.blue});
+    // Only the part of the destination inside the surface, the clip and the image is visited, so
+    // a wild rectangle costs nothing; 64-bit sums keep far-off source points from overflowing.
+    const std::int64_t dx = std::int64_t{source.x} - destination.left;
+    const std::int64_t dy = std::int64_t{source.y} - destination.top;
+    const std::int64_t top = std::max<std::int64_t>({destination.top, clip_.top, 0, -dy});
+    const std::int64_t bottom = std::min<std::int64_t>(
+        {destination.bottom, clip_.bottom, height_, imageHeight(image) - dy});
+    const std::int64_t left = std::max<std::int64_t>({destination.left, clip_.left, 0, -dx});
+    const std::int64_t right =
+        std::min<std::int64_t>({destination.right, clip_.right, width_, imageWidth(image) - dx});
+    if (top >= bottom || left >= right) return;
+
+    const std::array<std::uint32_t, 256>& colours = coloursOf(image);
+    // Rows are stored bottom-up, one byte a pixel.
+    const std::uint8_t* pixels = image.bytes.data() + imagePixelOffset(image);
+    const std::size_t stride = imageRowStride(image);
+    const std::int64_t lastRow = imageHeight(image) - 1;
+    for (std::int64_t y = top; y < bottom; ++y) {
+        const std::uint8_t* row = pixels + static_cast<std::size_t>(lastRow - (y + dy)) * stride;
+        std::uint8_t* out = rgb_.data() + (static_cast<std::size_t>(y) * width_ + left) * 3;
+        // Four bytes a store, the fourth overwritten by the next pixel; the last pixel of the
+        // row takes only its three, so nothing past the row is touched.
+        std::int64_t x = left;
+        for (; x + 1 < right; ++x, out += 3)
+            std::memcpy(out, &colours[row[x + dx]], 4);
+        std::memcpy(out, &colours[row[x + dx]], 3);
+    }
+}
+
+const std::array<std::uint32_t, 256>& RgbSurface::coloursOf(const Image& image) {
+    // A whole face is copied on every repaint: colours are looked up once, not once per pixel.
+    const std::size_t tableEndOffset = imagePixelOffset(image);
+    const std::size_t tableSize = 4u * colourCount(&image);
+    const auto tableEnd = image.bytes.begin() + static_cast<std::ptrdiff_t>(tableEndOffset);
+    const auto tableBegin = tableEnd - static_cast<std::ptrdiff_t>(tableSize);
+    if (!std::equal(tableBegin, tableEnd, colourTable_.begin(), colourTable_.end())) {
+        colourTable_.assign(tableBegin, tableEnd);
+        for (unsigned index = 0; index < colours_.size(); ++index) {
+            const PaletteEntry entry = tableColour(image, static_cast<std::uint8_t>(index));
+            const std::uint8_t bytes[4] = {entry.red, entry.green, entry.blue, 0};
+            std::memcpy(&colours_[index], bytes, 4);
         }
     }
+    return colours_;
 }
 
 void RgbSurface::setClip(const Rect& clip) {

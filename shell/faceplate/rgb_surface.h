@@ -2,6 +2,7 @@
 // A surface in plain memory, 8-bit red, green and blue per pixel: what the tests inspect and
 // what a PNG is written from. It is not palette-based, so images show their own table colours.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -30,12 +31,18 @@ class RgbSurface final : public Surface {
 
   private:
     bool drawable(std::int32_t x, std::int32_t y) const;
+    // The colours of the image's table by pixel index as red, green, blue and a spare byte in
+    // memory order, remade only when the table differs from the last one (every bitmap of the
+    // faceplate shares one).
+    const std::array<std::uint32_t, 256>& coloursOf(const Image& image);
 
     std::int32_t width_;
     std::int32_t height_;
     Rect clip_;
     const Palette* selected_ = nullptr;
     std::vector<std::uint8_t> rgb_;
+    std::vector<std::uint8_t> colourTable_;
+    std::array<std::uint32_t, 256> colours_{};
 };
 
 }  // namespace tabulor

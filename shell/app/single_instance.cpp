@@ -1,48 +1,50 @@
 #include "shell/app/single_instance.h"
 
-#include <QLocalSocket>
+#include <QDir>
+
+#include "shell/app/instance_name.h"
 
 namespace tabulor {
 
 namespace {
 
 constexpr int kConnectMilliseconds = 500;
-constexpr QByteArrayView kRaiseRequest = "raise\n";
+constexpr std::string_view kRaiseRequest = "raise\n";
 
 }  // namespace
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
-    : QObject(parent), name_(std::move(name)) {
-    // Only this user may reach the socket; another user's copy is not ours to raise.
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+    : QObject(parent), path_(socketPath(name.toStdString(), QDir::tempPath().toStdString())) {}
+
+SingleInstance::~SingleInstance() {
+    notifier_.reset();
+    closeListener(listener_);
 }
 
 bool SingleInstance::handOverToRunningCopy() {
-    QLocalSocket socket;
-    socket.connectToServer(name_);
-    if (socket.waitForConnected(kConnectMilliseconds)) {
-        socket.write(kRaiseRequest.data(), kRaiseRequest.size());
-        socket.waitForBytesWritten(kConnectMilliseconds);
-        socket.disconnectFromServer();
-        return true;
+    ReachResult reached = reachListener(path_, kRaiseRequest, kConnectMilliseconds);
+    if (reached.reach == Reach::Reached) return true;
+    if (reached.reach == Reach::NobodyListening) {
+        listener_ = listenAt(path_);
+        // Another copy starting at the same moment may have taken the name in between.
+        if (listener_.fd < 0 &&
+            reachListener(path_, kRaiseRequest, kConnectMilliseconds).reach == Reach::Reached)
+            return true;
     }
-    // Nobody answered: a socket file left by a copy that crashed would block listening.
-    QLocalServer::removeServer(name_);
-    if (!server_.listen(name_)) {
+    const std::string& error = reached.reach == Reach::Failed ? reached.error : listener_.error;
+    if (listener_.fd < 0) {
         // Without the socket a later start cannot find us, but this copy still works.
-        qWarning("tabulor: cannot listen for later starts on %s: %s", qPrintable(name_),
-                 qPrintable(server_.errorString()));
+        qWarning("tabulor: cannot listen for later starts: %s", error.c_str());
+        return false;
     }
+    notifier_ = std::make_unique<QSocketNotifier>(listener_.fd, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
     return false;
 }
 
 void SingleInstance::acceptConnections() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // Any connection is a later start of ours; the request text is only a courtesy.
-        emit activationRequested();
-    }
+    // Any connection of this user is a later start of ours.
+    if (acceptWaiting(listener_) > 0) emit activationRequested();
 }
 
 }  // namespace tabulor

@@ -2,16 +2,22 @@
 // One running copy per user: the first start listens on a local socket of its own name; a later
 // start connects, asks it to come forward and ends.
 
-#include <QLocalServer>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
+#include <memory>
+#include <string>
+
+#include "shell/app/local_socket.h"
 
 namespace tabulor {
 
 class SingleInstance final : public QObject {
     Q_OBJECT
   public:
+    // `name` is a path, or a bare name for the temporary folder.
     explicit SingleInstance(QString name, QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     // True when another copy is running and has been asked to come forward: this process is
     // to end. Otherwise this copy now listens, and `activationRequested` tells of later starts.
@@ -23,8 +29,9 @@ class SingleInstance final : public QObject {
   private:
     void acceptConnections();
 
-    QString name_;
-    QLocalServer server_;
+    std::string path_;
+    LocalListener listener_;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace tabulor

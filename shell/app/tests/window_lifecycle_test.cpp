@@ -231,6 +231,45 @@ TEST(SingleInstanceTest, AStaleSocketFileDoesNotBlockTheFirstStart) {
     EXPECT_TRUE(later.handOverToRunningCopy());
 }
 
+TEST(SingleInstanceTest, APathInTheRuntimeFolderIsUsedAsItIsAndRemovedAtTheEnd) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("tabulor-runtime-" + std::to_string(QCoreApplication::applicationPid()));
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path socket = folder / "tabulor-test";
+    {
+        SingleInstance first(QString::fromStdString(socket.string()));
+        ASSERT_FALSE(first.handOverToRunningCopy());
+        EXPECT_TRUE(std::filesystem::is_socket(socket));
+        SingleInstance second(QString::fromStdString(socket.string()));
+        EXPECT_TRUE(second.handOverToRunningCopy());
+    }
+    // A copy that ends normally leaves nothing behind.
+    EXPECT_FALSE(std::filesystem::exists(socket));
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(Lifecycle, ALaterStartBringsTheWindowForwardWithItsAboutBoxOnTop) {
+    const QString name = QStringLiteral("tabulor-about-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance first(name);
+    ASSERT_FALSE(first.handOverToRunningCopy());
+    QObject::connect(&first, &SingleInstance::activationRequested, window.get(),
+                     &MainWindow::bringForward);
+    bool aboutOnTop = false;
+    whileAboutIsOpen([&](AboutBox& box) {
+        // Something else has the focus when the later start comes.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        SingleInstance later(name);
+        EXPECT_TRUE(later.handOverToRunningCopy());
+        aboutOnTop = QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }, 2000);
+    });
+    window->showAbout();
+    EXPECT_TRUE(aboutOnTop);
+}
+
 // Qt switches the C library's locale to the user's; numbers must still key and read with the
 // calculator's own point.
 TEST_F(Lifecycle, NumbersKeyTheSameUnderACommaDecimalLocale) {

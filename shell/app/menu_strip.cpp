@@ -48,11 +48,24 @@ MenuStrip::MenuStrip(QWidget* parent)
     layout->setContentsMargins(2, 1, 2, 1);
     layout->addWidget(tools_);
     layout->addStretch(1);
+    hide();
 }
 
 void MenuStrip::placeAtBottom(int width, int height) {
+    parentSize_ = QSize(width, height);
+    if (!isHidden()) place();
+}
+
+void MenuStrip::setVisible(bool visible) {
+    if (visible) place();
+    QFrame::setVisible(visible);
+}
+
+// The size hint asks for font metrics, whose first use loads the font configuration: a cost
+// that a window starting in full-screen mode need not pay before its first paint.
+void MenuStrip::place() {
     const int stripHeight = std::max(kMinimumHeight, sizeHint().height());
-    setGeometry(0, height - stripHeight, width, stripHeight);
+    setGeometry(0, parentSize_.height() - stripHeight, parentSize_.width(), stripHeight);
 }
 
 }  // namespace tabulor

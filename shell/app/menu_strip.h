@@ -1,6 +1,7 @@
 #pragma once
 // The menu bar of the window: a strip along its bottom edge, over the faceplate, with one
-// "Tools" button that opens the Tools menu. The window shows it outside full-screen mode.
+// "Tools" button that opens the Tools menu. The window shows it outside full-screen mode; it
+// starts hidden.
 
 #include <QAction>
 #include <QFrame>
@@ -20,10 +21,15 @@ class MenuStrip final : public QFrame {
     QAction* resetAction() const { return reset_; }
     QAction* exitAction() const { return exit_; }
 
-    // Lays the strip over the bottom edge of a parent `width` × `height` pixels.
+    // Lays the strip over the bottom edge of a parent `width` × `height` pixels: at once when
+    // it shows, otherwise when it is next shown.
     void placeAtBottom(int width, int height);
+    void setVisible(bool visible) override;
 
   private:
+    void place();
+
+    QSize parentSize_;
     QToolButton* tools_;
     QMenu* menu_;
     QAction* about_;

@@ -225,6 +225,29 @@ TEST_F(Zoom, ControlPlusAndMinusStepBetweenOneAndFour) {
     EXPECT_FALSE(calculator().keyHeld);
 }
 
+// The strip is placed when it shows, so a zoom changed while it was hidden must still put it
+// along the new bottom edge; a zoom changed while it shows moves it at once.
+TEST_F(Zoom, TheMenuStripLiesAlongTheBottomAfterEachZoom) {
+    open(1);
+    for (const int zoom : {3, 2}) {
+        SCOPED_TRACE(zoom);
+        window->setZoom(zoom);
+        ASSERT_FALSE(window->menuStrip()->isVisible());
+        tap(100, 20);
+        ASSERT_TRUE(window->menuStrip()->isVisible());
+        QRect strip = window->menuStrip()->geometry();
+        EXPECT_EQ(strip.bottom(), window->height() - 1);
+        EXPECT_EQ(strip.width(), window->width());
+        EXPECT_GE(strip.height(), 26);
+        window->setZoom(zoom + 1);
+        strip = window->menuStrip()->geometry();
+        EXPECT_EQ(strip.bottom(), window->height() - 1);
+        EXPECT_EQ(strip.width(), window->width());
+        tap(100, 20);
+        ASSERT_FALSE(window->menuStrip()->isVisible());
+    }
+}
+
 class Clipboard : public WindowTest {
   protected:
     void SetUp() override {

@@ -46,7 +46,7 @@ int runTabulor(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
     QApplication::setApplicationVersion(versionNumber());
     QGuiApplication::setDesktopFileName(QStringLiteral(TABULOR_APP_ID));
-    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setWindowIcon(smallApplicationIcon());
 
     const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
     SingleInstance instance(

@@ -12,5 +12,8 @@ QString buildDate();
 QString versionNumber();
 // The application icon in every size we ship.
 QIcon applicationIcon();
+// The sizes a window's title bar and task bar use; decoding the big ones would delay the first
+// paint for pictures the desktop takes from the installed icons anyway.
+QIcon smallApplicationIcon();
 
 }  // namespace tabulor

@@ -67,7 +67,7 @@ MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, int zoom)
       strip_(new MenuStrip(this)) {
     installFaceplateAccessibility();
     setWindowTitle(qs(text::kTitle));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(smallApplicationIcon());
     setObjectName(QStringLiteral("mainWindow"));
     setAccessibleName(QStringLiteral("Tabulor calculator"));
     // Every paint covers its region with the faceplate: nothing to erase first.

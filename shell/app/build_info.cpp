@@ -1,5 +1,8 @@
 #include "shell/app/build_info.h"
 
+#include <QFile>
+#include <QImageReader>
+#include <QPixmap>
 #include <initializer_list>
 
 #include "shell/app/build_date.h"
@@ -20,10 +23,17 @@ QString versionNumber() {
 
 namespace {
 
+// Read as PNG by name: QIcon::addFile would ask every image plugin whether it knows the file,
+// loading them all (and the JPEG library) before the first paint.
 QIcon iconOfSizes(std::initializer_list<int> sizes) {
     QIcon icon;
     for (const int size : sizes) {
-        icon.addFile(QStringLiteral(":/icons/tabulor-%1.png").arg(size), QSize(size, size));
+        QFile file(QStringLiteral(":/icons/tabulor-%1.png").arg(size));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        QImageReader reader(&file, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

@@ -13,7 +13,6 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include "shell/app/build_info.h"
 #include "shell/app/clipboard_number.h"
 #include "shell/app/faceplate_accessible.h"
 #include "shell/app/hit_test.h"
@@ -67,7 +66,6 @@ MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, int zoom)
       strip_(new MenuStrip(this)) {
     installFaceplateAccessibility();
     setWindowTitle(qs(text::kTitle));
-    setWindowIcon(smallApplicationIcon());
     setObjectName(QStringLiteral("mainWindow"));
     setAccessibleName(QStringLiteral("Tabulor calculator"));
     // Every paint covers its region with the faceplate: nothing to erase first.

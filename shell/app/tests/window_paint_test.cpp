@@ -5,13 +5,52 @@
 #include <QImage>
 #include <QTest>
 
+#include "shell/app/qt_image_cache.h"
 #include "shell/app/tests/window_fixture.h"
 #include "shell/faceplate/faceplate.h"
 #include "shell/faceplate/faceplate_layout.h"
 #include "shell/faceplate/rgb_surface.h"
+#include "shell/resources/embedded_images.h"
 
 namespace tabulor::testing {
 namespace {
+
+// The window's 32-bit copy of a bitmap agrees, pixel for pixel, with reading the bitmap one
+// pixel at a time: for every image, and for one whose short colour table leaves most indices
+// without an entry (black).
+TEST(ImageConversion, EveryPixelTakesItsTableColour) {
+    std::vector<Image> images;
+    for (const int id :
+         {ImageId::Face, ImageId::ShiftedFace, ImageId::GlyphStrip, ImageId::ShiftAnnunciator,
+          ImageId::BeginAnnunciator, ImageId::PendAnnunciator, ImageId::BatteryAnnunciator,
+          ImageId::ErrorStrip, ImageId::PressedFace, ImageId::PressedShiftedFace}) {
+        const std::unique_ptr<Image> image = loadImage(embeddedImages(), id);
+        ASSERT_NE(image, nullptr) << id;
+        images.push_back(*image);
+    }
+    Image shortTable = images.front();
+    shortTable.bytes[32] = 2;  // two colours used
+    shortTable.bytes[33] = 0;
+    images.push_back(shortTable);
+
+    for (const Image& image : images) {
+        ASSERT_TRUE(imageIsComplete(image));
+        const QImage converted = toRgb32(image);
+        ASSERT_EQ(converted.width(), imageWidth(image));
+        ASSERT_EQ(converted.height(), imageHeight(image));
+        int differing = 0;
+        for (int y = 0; y < converted.height(); ++y) {
+            for (int x = 0; x < converted.width(); ++x) {
+                const PaletteEntry want = tableColour(image, pixelIndex(image, x, y));
+                if (converted.pixel(x, y) != qRgb(want.red, want.green, want.blue)) ++differing;
+            }
+        }
+        EXPECT_EQ(differing, 0);
+    }
+    Image cut = images.front();
+    cut.bytes.resize(cut.bytes.size() - 1);
+    EXPECT_TRUE(toRgb32(cut).isNull());
+}
 
 // Counts the faceplate pixels where the window differs from the memory surface's drawing.
 int differingPixels(const QImage& shot, const RgbSurface& expected, int zoom) {

@@ -42,15 +42,18 @@ int runTabulor(int argc, char** argv) {
             break;
     }
 
+    const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
+    SingleInstance instance(
+        QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString())));
+    if (instance.askRunningCopy()) return 0;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
     QApplication::setApplicationVersion(versionNumber());
     QGuiApplication::setDesktopFileName(QStringLiteral(TABULOR_APP_ID));
     QApplication::setWindowIcon(smallApplicationIcon());
 
-    const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
-    SingleInstance instance(
-        QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString())));
+    // Asked again now that we can listen: a copy may have started in the meantime.
     if (instance.handOverToRunningCopy()) return 0;
 
     const SystemClock clock;

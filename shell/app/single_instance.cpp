@@ -21,6 +21,10 @@ SingleInstance::~SingleInstance() {
     closeListener(listener_);
 }
 
+bool SingleInstance::askRunningCopy() const {
+    return reachListener(path_, kRaiseRequest, kConnectMilliseconds).reach == Reach::Reached;
+}
+
 bool SingleInstance::handOverToRunningCopy() {
     ReachResult reached = reachListener(path_, kRaiseRequest, kConnectMilliseconds);
     if (reached.reach == Reach::Reached) return true;

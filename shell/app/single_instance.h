@@ -22,6 +22,9 @@ class SingleInstance final : public QObject {
     // True when another copy is running and has been asked to come forward: this process is
     // to end. Otherwise this copy now listens, and `activationRequested` tells of later starts.
     bool handOverToRunningCopy();
+    // Only the asking half, which needs no application object: a later start can end before
+    // it connects to the display at all.
+    bool askRunningCopy() const;
 
   signals:
     void activationRequested();

@@ -218,6 +218,18 @@ TEST(SingleInstanceTest, ALaterStartReachesTheFirstAndEnds) {
     EXPECT_EQ(raised.count(), 1);
 }
 
+TEST(SingleInstanceTest, AskingAloneNeverListens) {
+    const QString name = QStringLiteral("tabulor-ask-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance asking(name);
+    EXPECT_FALSE(asking.askRunningCopy());
+    EXPECT_FALSE(SingleInstance(name).askRunningCopy());
+    SingleInstance first(name);
+    ASSERT_FALSE(first.handOverToRunningCopy());
+    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+    EXPECT_TRUE(SingleInstance(name).askRunningCopy());
+    EXPECT_TRUE(raised.wait(2000));
+}
+
 TEST(SingleInstanceTest, AStaleSocketFileDoesNotBlockTheFirstStart) {
     const QString name = QStringLiteral("tabulor-stale-%1").arg(QCoreApplication::applicationPid());
     // A crashed copy leaves its socket file behind with nobody listening.

@@ -9,29 +9,15 @@
 #include <vector>
 
 #include "cli/help_text.h"
+#include "cli/tests/in_process_run.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// --battery 255 unless the arguments say otherwise: the machine's batteries play no part.
 CliRun run(std::vector<std::string> arguments, const std::string& input = "",
            const ImageStore& images = embeddedImages()) {
-    arguments.insert(arguments.begin(), {"--battery", "255"});
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun result;
-    result.exitCode = runCli(arguments, images, in, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    return runInProcess(std::move(arguments), input, images);
 }
 
 std::vector<std::string> lines(const std::string& text) {

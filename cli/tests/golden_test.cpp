@@ -6,13 +6,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/app.h"
+#include "cli/tests/in_process_run.h"
 #include "cli/token_parsing.h"
-#include "shell/resources/embedded_images.h"
 
 namespace tabulor {
 namespace {
@@ -73,15 +72,9 @@ class GoldenRowTest : public testing::TestWithParam<GoldenRow> {};
 TEST_P(GoldenRowTest, PrintsTheExpectedLine) {
     const GoldenRow& row = GetParam();
     ASSERT_TRUE(row.wellFormed) << row.file << ".tsv:" << row.line << ": need exactly one TAB";
-    std::vector<std::string> arguments = {"--battery", "255"};
-    for (std::string& word : splitWords(row.command))
-        arguments.push_back(std::move(word));
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = runCli(arguments, embeddedImages(), in, out, err);
-    EXPECT_EQ(exitCode, kExitOk) << err.str();
-    EXPECT_EQ(out.str(), row.expected + "\n")
+    const CliRun run = runInProcess(splitWords(row.command));
+    EXPECT_EQ(run.exitCode, kExitOk) << run.err;
+    EXPECT_EQ(run.out, row.expected + "\n")
         << row.file << ".tsv:" << row.line << ": tabulor-cli " << row.command;
 }
 

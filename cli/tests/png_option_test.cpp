@@ -1,7 +1,6 @@
 // --png: the picture written after the tokens must be the faceplate the window would show for the
 // same taps, and a file that cannot be written must fail loudly with exit status 2.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <array>
@@ -13,57 +12,23 @@
 
 #include "cli/app.h"
 #include "cli/session.h"
+#include "cli/tests/in_process_run.h"
 #include "cli/token_parsing.h"
 #include "display/glyph.h"
 #include "shell/faceplate/faceplate.h"
 #include "shell/faceplate/faceplate_layout.h"
 #include "shell/faceplate/rgb_surface.h"
 #include "shell/resources/embedded_images.h"
+#include "shell/tests/png_reading.h"
 
 namespace tabulor {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using ::tabulor::testing::PngPicture;
+using ::tabulor::testing::readPng;
 
 CliRun run(std::vector<std::string> arguments, const std::string& input = "") {
-    arguments.insert(arguments.begin(), {"--battery", "255"});
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun result;
-    result.exitCode = runCli(arguments, embeddedImages(), in, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-struct Picture {
-    bool ok = false;
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    std::vector<std::uint8_t> rgb;
-
-    Colour pixel(std::int32_t x, std::int32_t y) const {
-        const std::size_t at = (static_cast<std::size_t>(y) * width + x) * 3;
-        return {rgb[at], rgb[at + 1], rgb[at + 2]};
-    }
-};
-
-Picture readPng(const std::string& path) {
-    Picture result;
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return result;
-    image.format = PNG_FORMAT_RGB;
-    result.rgb.resize(PNG_IMAGE_SIZE(image));
-    result.ok = png_image_finish_read(&image, nullptr, result.rgb.data(), 0, nullptr) != 0;
-    result.width = image.width;
-    result.height = image.height;
-    return result;
+    return runInProcess(std::move(arguments), input);
 }
 
 // The faceplate the window would paint after the same tokens, drawn in memory.
@@ -79,7 +44,7 @@ RgbSurface paintAfter(const std::string& tokens) {
 }
 
 // Pixels of `region` where the picture and the surface differ.
-int differingPixels(const Picture& picture, const RgbSurface& surface, const Rect& region) {
+int differingPixels(const PngPicture& picture, const RgbSurface& surface, const Rect& region) {
     int count = 0;
     for (std::int32_t y = region.top; y < region.bottom; ++y) {
         for (std::int32_t x = region.left; x < region.right; ++x)
@@ -110,7 +75,7 @@ TEST_F(PngOption, WritesTheFaceplateAfterTheTokens) {
     EXPECT_EQ(r.out, " 1,234,567_\n") << "the display line is printed as without --png";
     EXPECT_EQ(r.err, "");
 
-    const Picture picture = readPng(file);
+    const PngPicture picture = readPng(file);
     ASSERT_TRUE(picture.ok);
     ASSERT_EQ(picture.width, 240u);
     ASSERT_EQ(picture.height, 294u);
@@ -122,7 +87,7 @@ TEST_F(PngOption, WritesTheFaceplateAfterTheTokens) {
 TEST_F(PngOption, TheDisplayShowsTheNumberAndTheCursor) {
     const std::string file = path("number.png");
     ASSERT_EQ(run({"--png=" + file, "WAIT 1234567"}).exitCode, kExitOk);
-    const Picture picture = readPng(file);
+    const PngPicture picture = readPng(file);
     ASSERT_TRUE(picture.ok);
     ASSERT_EQ(picture.width, 240u);
 
@@ -168,7 +133,7 @@ TEST_F(PngOption, TheDisplayShowsTheNumberAndTheCursor) {
 TEST_F(PngOption, ArmedShiftShowsTheShiftedFace) {
     const std::string file = path("shift.png");
     ASSERT_EQ(run({"--png", file, "WAIT SHIFT"}).exitCode, kExitOk);
-    const Picture picture = readPng(file);
+    const PngPicture picture = readPng(file);
     ASSERT_TRUE(picture.ok);
     const RgbSurface shifted = paintAfter("WAIT SHIFT");
     const RgbSurface plain = paintAfter("WAIT");
@@ -182,7 +147,7 @@ TEST_F(PngOption, WithoutTokensThePictureShowsTheEndOfTheInput) {
     const CliRun r = run({"--png", file}, "WAIT\n42\n");
     EXPECT_EQ(r.exitCode, kExitOk);
     EXPECT_EQ(r.out, " 0.00\n 42_\n");
-    const Picture picture = readPng(file);
+    const PngPicture picture = readPng(file);
     ASSERT_TRUE(picture.ok);
     EXPECT_EQ(picture.rgb, paintAfter("WAIT 42").rgb());
 }

@@ -2,7 +2,6 @@
 // no key held; a file that cannot be written is an error with a message.
 
 #include <gtest/gtest.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,29 +12,10 @@
 #include "shell/faceplate/faceplate_png.h"
 #include "shell/faceplate/png_writer.h"
 #include "shell/tests/faceplate_fixture.h"
+#include "shell/tests/png_reading.h"
 
 namespace tabulor::testing {
 namespace {
-
-struct ReadPng {
-    bool ok = false;
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    std::vector<std::uint8_t> rgb;
-};
-
-ReadPng readPng(const std::string& path) {
-    ReadPng result;
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return result;
-    image.format = PNG_FORMAT_RGB;
-    result.rgb.resize(PNG_IMAGE_SIZE(image));
-    result.ok = png_image_finish_read(&image, nullptr, result.rgb.data(), 0, nullptr) != 0;
-    result.width = image.width;
-    result.height = image.height;
-    return result;
-}
 
 // Named after the process, so that builds running their tests at the same time keep apart.
 std::string tempPath(const std::string& name) {
@@ -56,7 +36,7 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
     std::string error;
     ASSERT_TRUE(writeFaceplatePng(calculator, path, error)) << error;
 
-    const ReadPng png = readPng(path);
+    const PngPicture png = readPng(path);
     std::remove(path.c_str());
     ASSERT_TRUE(png.ok);
     EXPECT_EQ(png.width, 240u);
@@ -96,7 +76,7 @@ TEST(PngWriter, RoundTripsEveryPixel) {
     const std::string path = tempPath("round-trip");
     std::string error;
     ASSERT_TRUE(writePng(surface, path, error)) << error;
-    const ReadPng png = readPng(path);
+    const PngPicture png = readPng(path);
     std::remove(path.c_str());
     ASSERT_TRUE(png.ok);
     EXPECT_EQ(png.width, 5u);

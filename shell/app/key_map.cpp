@@ -2,61 +2,49 @@
 
 namespace tabulor {
 
+namespace {
+
+struct CharacterKey {
+    char32_t character;  // letters in lower case; upper case maps alike
+    KeyCode key;
+};
+
+constexpr CharacterKey kCharacterKeys[] = {
+    {U'0', Key::Digit0},
+    {U'.', Key::Point},
+    {U',', Key::Point},
+    {U'+', Key::Add},
+    {U'-', Key::Subtract},
+    {U'*', Key::Multiply},
+    {U'/', Key::Divide},
+    {U'=', Key::Equals},
+    {U'(', Key::OpenParen},
+    {U')', Key::CloseParen},
+    {U'%', Key::Percent},
+    {U's', Key::Shift},
+    {U'o', Key::On},
+    {U'r', Key::Recall},
+    {U'n', Key::N},
+    {U'i', Key::InterestPerYear},
+    {U'p', Key::PresentValue},
+    {U'm', Key::Payment},
+    {U'f', Key::FutureValue},
+};
+
+}  // namespace
+
 std::optional<KeyCode> keyForCharacter(char32_t character) {
     if (character >= U'1' && character <= U'9') {
         // Digits 1..9 sit in three rows of three, 1 2 3 at the bottom.
         const int digit = static_cast<int>(character - U'1');
         return Key::Digit1 + 5 * (digit / 3) + digit % 3;
     }
-    switch (character) {
-        case U'0':
-            return Key::Digit0;
-        case U'.':
-        case U',':
-            return Key::Point;
-        case U'+':
-            return Key::Add;
-        case U'-':
-            return Key::Subtract;
-        case U'*':
-            return Key::Multiply;
-        case U'/':
-            return Key::Divide;
-        case U'=':
-            return Key::Equals;
-        case U'(':
-            return Key::OpenParen;
-        case U')':
-            return Key::CloseParen;
-        case U'%':
-            return Key::Percent;
-        case U's':
-        case U'S':
-            return Key::Shift;
-        case U'o':
-        case U'O':
-            return Key::On;
-        case U'r':
-        case U'R':
-            return Key::Recall;
-        case U'n':
-        case U'N':
-            return Key::N;
-        case U'i':
-        case U'I':
-            return Key::InterestPerYear;
-        case U'p':
-        case U'P':
-            return Key::PresentValue;
-        case U'm':
-        case U'M':
-            return Key::Payment;
-        case U'f':
-        case U'F':
-            return Key::FutureValue;
-        default:
-            return std::nullopt;
+    const char32_t lower =
+        character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
+    for (const CharacterKey& entry : kCharacterKeys) {
+        if (entry.character == lower) return entry.key;
     }
+    return std::nullopt;
 }
 
 std::optional<KeyCode> keyForNamedKey(NamedKey key) {

@@ -130,16 +130,17 @@ LocalListener listenAt(const std::string& path) {
     return listener;
 }
 
-int acceptWaiting(const LocalListener& listener) {
-    if (listener.fd < 0) return 0;
-    int fromUs = 0;
+Accepted acceptWaiting(const LocalListener& listener) {
+    Accepted accepted;
+    if (listener.fd < 0) return accepted;
     for (;;) {
         const int fd = ::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0) {
             if (errno == EINTR || errno == ECONNABORTED) continue;
-            return fromUs;  // EAGAIN: the queue is empty; anything else: try at the next notice
+            accepted.stuck = errno != EAGAIN && errno != EWOULDBLOCK;
+            return accepted;
         }
-        if (sameUser(fd)) ++fromUs;
+        if (sameUser(fd)) ++accepted.fromThisUser;
         ::close(fd);
     }
 }

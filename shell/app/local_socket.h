@@ -43,8 +43,15 @@ struct LocalListener {
 // writable by this user only. The caller has made sure that nobody listens there.
 LocalListener listenAt(const std::string& path);
 
-// Takes every waiting connection and hangs up on it; returns how many came from this user.
-int acceptWaiting(const LocalListener& listener);
+struct Accepted {
+    int fromThisUser = 0;
+    // A connection waits that cannot be taken now (no descriptor free): asking again at once
+    // would only spin.
+    bool stuck = false;
+};
+
+// Takes every waiting connection and hangs up on it.
+Accepted acceptWaiting(const LocalListener& listener);
 
 // Stops listening and removes the socket file, unless another copy has put its own in its place.
 void closeListener(LocalListener& listener);

@@ -1,6 +1,7 @@
 #include "shell/app/single_instance.h"
 
 #include <QDir>
+#include <QTimer>
 
 #include "shell/app/instance_name.h"
 
@@ -10,6 +11,7 @@ namespace {
 
 constexpr int kConnectMilliseconds = 500;
 constexpr std::string_view kRaiseRequest = "raise\n";
+constexpr int kStuckRetryMilliseconds = 1000;
 
 }  // namespace
 
@@ -47,8 +49,14 @@ bool SingleInstance::handOverToRunningCopy() {
 }
 
 void SingleInstance::acceptConnections() {
+    const Accepted accepted = acceptWaiting(listener_);
     // Any connection of this user is a later start of ours.
-    if (acceptWaiting(listener_) > 0) emit activationRequested();
+    if (accepted.fromThisUser > 0) emit activationRequested();
+    if (accepted.stuck) {
+        // The notifier would fire again at once for the connection still waiting.
+        notifier_->setEnabled(false);
+        QTimer::singleShot(kStuckRetryMilliseconds, this, [this] { notifier_->setEnabled(true); });
+    }
 }
 
 }  // namespace tabulor

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "shell/app/instance_name.h"
 
@@ -86,13 +88,15 @@ TEST_F(LocalSocket, ALaterStartReachesTheListener) {
     const ReachResult reached = reachListener(path, "raise\n", 500);
     EXPECT_EQ(reached.reach, Reach::Reached) << reached.error;
     ASSERT_TRUE(connectionWaiting());
-    EXPECT_EQ(acceptWaiting(listener), 1);
-    EXPECT_EQ(acceptWaiting(listener), 0);  // the queue is empty and nothing blocks
+    EXPECT_EQ(acceptWaiting(listener).fromThisUser, 1);
+    const Accepted none = acceptWaiting(listener);  // the queue is empty and nothing blocks
+    EXPECT_EQ(none.fromThisUser, 0);
+    EXPECT_FALSE(none.stuck);
 
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(reachListener(path, "raise\n", 500).reach, Reach::Reached);
     ASSERT_TRUE(connectionWaiting());
-    EXPECT_EQ(acceptWaiting(listener), 3);
+    EXPECT_EQ(acceptWaiting(listener).fromThisUser, 3);
 }
 
 TEST_F(LocalSocket, NobodyListensWhereACrashedCopyLeftItsFile) {
@@ -132,7 +136,34 @@ TEST_F(LocalSocket, ListeningWhereThePathCannotBeMadeSaysWhy) {
     listener = listenAt((folder / "missing" / "s").string());
     EXPECT_EQ(listener.fd, -1);
     EXPECT_FALSE(listener.error.empty());
-    EXPECT_EQ(acceptWaiting(listener), 0);
+    EXPECT_EQ(acceptWaiting(listener).fromThisUser, 0);
+}
+
+TEST_F(LocalSocket, AConnectionThatCannotBeTakenIsReportedStuckThenTakenLater) {
+    listener = listenAt(path);
+    ASSERT_GE(listener.fd, 0) << listener.error;
+    ASSERT_EQ(reachListener(path, "raise\n", 500).reach, Reach::Reached);
+    ASSERT_TRUE(connectionWaiting());
+
+    // No descriptor left for the connection to take.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit lowered = saved;
+    lowered.rlim_cur = static_cast<rlim_t>(listener.fd) + 8;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    std::vector<int> filling;
+    for (int fd; (fd = ::dup(listener.fd)) >= 0;)
+        filling.push_back(fd);
+    const Accepted stuck = acceptWaiting(listener);
+    for (const int fd : filling)
+        ::close(fd);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+
+    EXPECT_TRUE(stuck.stuck);
+    EXPECT_EQ(stuck.fromThisUser, 0);
+    const Accepted later = acceptWaiting(listener);
+    EXPECT_FALSE(later.stuck);
+    EXPECT_EQ(later.fromThisUser, 1);
 }
 
 TEST_F(LocalSocket, ClosingRemovesOnlyItsOwnFile) {

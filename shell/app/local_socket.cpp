@@ -1,6 +1,5 @@
 #include "shell/app/local_socket.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -34,12 +33,6 @@ bool makeAddress(const std::string& path, sockaddr_un& address) {
 std::string tooLong(const std::string& path) {
     return "socket path '" + path + "' is empty or longer than " +
            std::to_string(maxSocketPathLength()) + " bytes";
-}
-
-void closeKeepingErrno(int fd) {
-    const int saved = errno;
-    ::close(fd);
-    errno = saved;
 }
 
 bool sameUser(int fd) {
@@ -116,12 +109,18 @@ LocalListener listenAt(const std::string& path) {
         ::close(fd);
         return listener;
     }
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        listener.error = describe("bind " + path, errno);
+        ::close(fd);
+        return listener;
+    }
     struct stat made {};
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
-        ::chmod(path.c_str(), S_IRUSR | S_IWUSR) != 0 || ::stat(path.c_str(), &made) != 0 ||
+    if (::chmod(path.c_str(), S_IRUSR | S_IWUSR) != 0 || ::stat(path.c_str(), &made) != 0 ||
         ::listen(fd, kBacklog) != 0) {
         listener.error = describe("listen on " + path, errno);
-        closeKeepingErrno(fd);
+        // The file is ours but nobody will answer on it.
+        ::unlink(path.c_str());
+        ::close(fd);
         return listener;
     }
     listener.fd = fd;

@@ -43,9 +43,9 @@ int runTabulor(int argc, char** argv) {
     }
 
     const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
-    SingleInstance instance(
-        QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString())));
-    if (instance.askRunningCopy()) return 0;
+    const QString instanceName =
+        QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString()));
+    if (SingleInstance(instanceName).askRunningCopy()) return 0;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
@@ -53,7 +53,9 @@ int runTabulor(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TABULOR_APP_ID));
     QApplication::setWindowIcon(smallApplicationIcon());
 
-    // Asked again now that we can listen: a copy may have started in the meantime.
+    // Asked again now that we can listen: a copy may have started in the meantime. Made after
+    // the application, so that its socket notifier goes before the event loop does.
+    SingleInstance instance(instanceName);
     if (instance.handOverToRunningCopy()) return 0;
 
     const SystemClock clock;

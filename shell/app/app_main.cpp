@@ -43,9 +43,9 @@ int runTabulor(int argc, char** argv) {
     }
 
     const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
-    const QString instanceName =
+    const QString socketName =
         QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString()));
-    if (SingleInstance(instanceName).askRunningCopy()) return 0;
+    if (SingleInstance(socketName).askRunningCopy()) return 0;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
@@ -55,7 +55,7 @@ int runTabulor(int argc, char** argv) {
 
     // Asked again now that we can listen: a copy may have started in the meantime. Made after
     // the application, so that its socket notifier goes before the event loop does.
-    SingleInstance instance(instanceName);
+    SingleInstance instance(socketName);
     if (instance.handOverToRunningCopy()) return 0;
 
     const SystemClock clock;

@@ -33,10 +33,14 @@ std::uint16_t colourCount(const Image* image) {
     const std::uint16_t used = static_cast<std::uint16_t>(readU32(image->bytes, 32) & 0xFFFF);
     if (used != 0) return used;
     switch (imageBitsPerPixel(*image)) {
-        case 1: return 2;
-        case 4: return 16;
-        case 8: return 256;
-        default: return 0;
+        case 1:
+            return 2;
+        case 4:
+            return 16;
+        case 8:
+            return 256;
+        default:
+            return 0;
     }
 }
 
@@ -62,7 +66,9 @@ std::int32_t imageHeight(const Image& image) {
     return static_cast<std::int32_t>(readU32(image.bytes, 8));
 }
 
-std::uint16_t imageBitsPerPixel(const Image& image) { return readU16(image.bytes, 14); }
+std::uint16_t imageBitsPerPixel(const Image& image) {
+    return readU16(image.bytes, 14);
+}
 
 std::size_t imageRowStride(const Image& image) {
     const std::int32_t width = imageWidth(image);
@@ -83,11 +89,14 @@ bool imageIsComplete(const Image& image) {
     return end <= image.bytes.size();
 }
 
+const std::uint8_t* imageRow(const Image& image, std::int32_t y) {
+    // Rows are stored bottom-up.
+    const std::size_t stored = static_cast<std::size_t>(imageHeight(image) - 1 - y);
+    return image.bytes.data() + imagePixelOffset(image) + stored * imageRowStride(image);
+}
+
 std::uint8_t pixelIndex(const Image& image, std::int32_t x, std::int32_t y) {
-    const std::int32_t height = imageHeight(image);
-    const std::size_t row = static_cast<std::size_t>(height - 1 - y);
-    return image.bytes[imagePixelOffset(image) + row * imageRowStride(image) +
-                       static_cast<std::size_t>(x)];
+    return imageRow(image, y)[x];
 }
 
 PaletteEntry tableColour(const Image& image, std::uint8_t index) {

@@ -44,7 +44,7 @@ struct Palette {
 
 // Where the program's bitmaps come from. find() yields an empty span for an unknown id.
 class ImageStore {
-public:
+  public:
     virtual ~ImageStore() = default;
     virtual std::span<const std::uint8_t> find(int id) const = 0;
 };
@@ -71,6 +71,8 @@ std::size_t imagePixelOffset(const Image& image);
 // True when the header, colour table and every row lie inside the bytes: the only images the
 // drawing layer reads pixels from.
 bool imageIsComplete(const Image& image);
+// The first pixel of row y (0 = top) of a complete image, one byte a pixel.
+const std::uint8_t* imageRow(const Image& image, std::int32_t y);
 std::uint8_t pixelIndex(const Image& image, std::int32_t x, std::int32_t y);
 // The colour-table entry for a pixel index (flags 0); black when the table has no such entry.
 PaletteEntry tableColour(const Image& image, std::uint8_t index);

@@ -13,17 +13,14 @@ QImage toRgb32(const Image& image) {
     QImage converted(width, height, QImage::Format_RGB32);
     if (converted.isNull()) return converted;
     // Every image is converted before the first paint: colours are looked up once per table
-    // entry, and rows read straight from the bytes, not pixel by pixel through the header.
+    // entry, and whole rows read straight from the bytes, not pixel by pixel through the header.
     std::array<QRgb, 256> colours;
     for (unsigned index = 0; index < colours.size(); ++index) {
         const PaletteEntry colour = tableColour(image, static_cast<std::uint8_t>(index));
         colours[index] = qRgb(colour.red, colour.green, colour.blue);
     }
-    // Rows are stored bottom-up, one byte a pixel.
-    const std::uint8_t* pixels = image.bytes.data() + imagePixelOffset(image);
-    const std::size_t stride = imageRowStride(image);
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* in = pixels + static_cast<std::size_t>(height - 1 - y) * stride;
+        const std::uint8_t* in = imageRow(image, y);
         auto* row = reinterpret_cast<QRgb*>(converted.scanLine(y));
         for (int x = 0; x < width; ++x)
             row[x] = colours[in[x]];

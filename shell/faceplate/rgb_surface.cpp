@@ -53,12 +53,11 @@ void RgbSurface::copyImage(const Rect& destination, const Image& image, Point so
     if (top >= bottom || left >= right) return;
 
     const std::array<std::uint32_t, 256>& colours = coloursOf(image);
-    // Rows are stored bottom-up, one byte a pixel.
-    const std::uint8_t* pixels = image.bytes.data() + imagePixelOffset(image);
+    // Stored bottom-up: each row down the surface is one stride back in the bytes.
+    const std::uint8_t* topRow = imageRow(image, static_cast<std::int32_t>(top + dy));
     const std::size_t stride = imageRowStride(image);
-    const std::int64_t lastRow = imageHeight(image) - 1;
     for (std::int64_t y = top; y < bottom; ++y) {
-        const std::uint8_t* row = pixels + static_cast<std::size_t>(lastRow - (y + dy)) * stride;
+        const std::uint8_t* row = topRow - static_cast<std::size_t>(y - top) * stride;
         std::uint8_t* out = rgb_.data() + (static_cast<std::size_t>(y) * width_ + left) * 3;
         // Four bytes a store, the fourth overwritten by the next pixel; the last pixel of the
         // row takes only its three, so nothing past the row is touched.

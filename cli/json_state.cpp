@@ -1,7 +1,7 @@
 #include "cli/json_state.h"
 
-#include "display/display_text.h"
 #include "cli/json_line.h"
+#include "display/display_text.h"
 
 namespace tabulor {
 

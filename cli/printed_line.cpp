@@ -1,8 +1,8 @@
 #include "cli/printed_line.h"
 
-#include "display/display_text.h"
 #include "cli/json_line.h"
 #include "cli/json_state.h"
+#include "display/display_text.h"
 
 namespace tabulor {
 

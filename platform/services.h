@@ -10,7 +10,7 @@ namespace tabulor {
 // Millisecond tick count, unsigned 32-bit and wrapping after about 49 days. Read when a timed
 // message is shown and each time the shell asks whether it has expired.
 class TickSource {
-public:
+  public:
     virtual ~TickSource() = default;
     virtual std::uint32_t now() const = 0;
 };
@@ -23,7 +23,7 @@ struct PowerStatus {
 
 // Asked once each time the calculator is switched on. Returns false when the query fails.
 class PowerSource {
-public:
+  public:
     virtual ~PowerSource() = default;
     virtual bool query(PowerStatus& status) const = 0;
 };
@@ -31,7 +31,7 @@ public:
 // The application window as the engine sees it. OFF uses it to end the application: first the
 // deactivation notice, then a close request that the window handles later, not during the call.
 class WindowLink {
-public:
+  public:
     virtual ~WindowLink() = default;
     virtual void notifyDeactivated() = 0;
     virtual void postClose() = 0;

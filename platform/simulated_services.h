@@ -9,18 +9,18 @@
 namespace tabulor {
 
 class SimulatedClock final : public TickSource {
-public:
+  public:
     explicit SimulatedClock(std::uint32_t start = 0) : ticks_(start) {}
     std::uint32_t now() const override { return ticks_; }
     void set(std::uint32_t ticks) { ticks_ = ticks; }
     void advance(std::uint32_t ms) { ticks_ += ms; }  // wraps like the real tick count
 
-private:
+  private:
     std::uint32_t ticks_;
 };
 
 class FixedPower final : public PowerSource {
-public:
+  public:
     explicit FixedPower(PowerStatus status = {}, bool available = true)
         : status_(status), available_(available) {}
     bool query(PowerStatus& status) const override {
@@ -29,7 +29,7 @@ public:
         return true;
     }
 
-private:
+  private:
     PowerStatus status_;
     bool available_;
 };

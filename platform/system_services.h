@@ -9,7 +9,7 @@ namespace tabulor {
 
 // Milliseconds of a monotonic clock, truncated to 32 bits.
 class SystemClock final : public TickSource {
-public:
+  public:
     std::uint32_t now() const override;
 };
 
@@ -17,12 +17,12 @@ public:
 // first entry of type "Battery" is the main battery, a second one the backup. Without batteries
 // both read 255 (unknown), which never counts as low.
 class SystemPower final : public PowerSource {
-public:
+  public:
     explicit SystemPower(std::filesystem::path root = "/sys/class/power_supply")
         : root_(std::move(root)) {}
     bool query(PowerStatus& status) const override;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

@@ -10,11 +10,12 @@ namespace tabulor {
 namespace {
 
 class SystemPowerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("tabulor-power-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ =
+            std::filesystem::temp_directory_path() /
+            ("tabulor-power-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_);
     }

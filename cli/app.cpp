@@ -51,13 +51,14 @@ void runRepl(Session& session, const CliOptions& options, std::istream& in, std:
     }
 }
 
-// The picture comes after the printed lines, so that it shows the state they end with. A file
-// that cannot be written is the user's to mend, like a bad option: exit status 2.
+// The picture comes after the printed lines, so that it shows the state they end with; when it
+// goes to standard output it follows them there. A file that cannot be written is the user's to
+// mend, like a bad option: exit status 2.
 int writePicture(const Session& session, const std::string& path, std::ostream& out,
                  std::ostream& err) {
+    out.flush();
     std::string error;
     if (writeFaceplatePng(session.calculator, path, error)) return kExitOk;
-    out.flush();
     err << "tabulor-cli: " << error << '\n';
     return kExitUsage;
 }

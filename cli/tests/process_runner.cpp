@@ -29,7 +29,7 @@ std::string readAll(int fd) {
 }  // namespace
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& input) {
+                         const std::string& input, const std::function<void()>& inChild) {
     ProcessResult result;
     const int in = anonymousFile();
     const int out = anonymousFile();
@@ -49,6 +49,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
+        if (inChild) inChild();
         execv(program.c_str(), argv.data());
         _exit(127);
     }
@@ -56,6 +57,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     }
+    result.inputRead = static_cast<std::size_t>(lseek(in, 0, SEEK_CUR));
     result.out = readAll(out);
     result.err = readAll(err);
     close(in);

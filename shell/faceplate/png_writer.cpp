@@ -1,30 +1,138 @@
 #include "shell/faceplate/png_writer.h"
 
 #include <png.h>
+#include <pthread.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+#include "shell/faceplate/output_file.h"
 
 namespace tabulor {
+
+namespace {
+
+// What the callbacks leave behind when libpng gives up and jumps back.
+struct PngSink {
+    int fd = -1;
+    int error = 0;           // the errno of the write that failed
+    char message[160] = {};  // libpng's own reason when no write failed
+};
+
+void writeBytes(png_structp png, png_bytep data, png_size_t length) {
+    auto* sink = static_cast<PngSink*>(png_get_io_ptr(png));
+    while (length > 0) {
+        const ssize_t written = ::write(sink->fd, data, length);
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) {
+            sink->error = errno;
+            png_error(png, "write failed");
+        }
+        data += written;
+        length -= static_cast<png_size_t>(written);
+    }
+}
+
+void flushNothing(png_structp) {}  // nothing is buffered on this side
+
+void onError(png_structp png, png_const_charp message) {
+    auto* sink = static_cast<PngSink*>(png_get_error_ptr(png));
+    if (sink->error == 0) std::snprintf(sink->message, sizeof sink->message, "%s", message);
+    png_longjmp(png, 1);
+}
+
+void onWarning(png_structp, png_const_charp) {}
+
+// libpng leaves this frame by a long jump, so it holds nothing with a destructor.
+bool encode(const RgbSurface& surface, png_bytep* rows, PngSink& sink) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, onError, onWarning);
+    png_infop info = png == nullptr ? nullptr : png_create_info_struct(png);
+    if (info == nullptr) {
+        png_destroy_write_struct(&png, nullptr);
+        sink.error = ENOMEM;
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png)) != 0) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_set_write_fn(png, &sink, writeBytes, flushNothing);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(surface.width()),
+                 static_cast<png_uint_32>(surface.height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+    png_write_info(png, info);
+    png_write_image(png, rows);
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+// A pipe whose reader has gone is a write that fails with its reason, not the end of the
+// program: the signal it raises is held back while the picture is written, then taken.
+class PipeSignalHeld {
+  public:
+    PipeSignalHeld() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
+        sigset_t pending;
+        sigpending(&pending);
+        pendingBefore_ = sigismember(&pending, SIGPIPE) == 1;
+    }
+    ~PipeSignalHeld() {
+        const timespec now{};
+        if (!pendingBefore_) sigtimedwait(&pipe_, nullptr, &now);
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    PipeSignalHeld(const PipeSignalHeld&) = delete;
+    PipeSignalHeld& operator=(const PipeSignalHeld&) = delete;
+
+  private:
+    sigset_t pipe_{};
+    sigset_t previous_{};
+    bool pendingBefore_ = false;
+};
+
+}  // namespace
 
 bool writePng(const RgbSurface& surface, const std::string& path, std::string& error) {
     if (surface.width() <= 0 || surface.height() <= 0) {
         error = "cannot write " + path + ": the picture is empty";
         return false;
     }
-    // libpng's simplified interface reports failures through the image record instead of a
-    // long jump, which keeps it safe to call from C++. It also removes a file it began and could
-    // not finish; removing anything more here would delete what stood at the path before.
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(surface.width());
-    image.height = static_cast<png_uint_32>(surface.height());
-    image.format = PNG_FORMAT_RGB;
-    const png_int_32 stride = surface.width() * 3;
-    if (png_image_write_to_file(&image, path.c_str(), 0, surface.rgb().data(), stride, nullptr) ==
-        0) {
-        error = "cannot write " + path + ": " + image.message;
-        png_image_free(&image);
-        return false;
+    const std::size_t stride = static_cast<std::size_t>(surface.width()) * 3;
+    std::vector<png_bytep> rows(static_cast<std::size_t>(surface.height()));
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        // libpng only reads the rows it is given.
+        rows[y] = const_cast<png_bytep>(surface.rgb().data() + y * stride);
     }
-    return true;
+
+    OutputFile file;
+    PngSink sink;
+    int failure = openOutputFile(path, file);
+    if (failure == 0) {
+        const PipeSignalHeld held;
+        sink.fd = file.fd;
+        if (encode(surface, rows.data(), sink)) {
+            failure = commitOutputFile(file);
+        } else {
+            abandonOutputFile(file);
+            failure = sink.error;
+            if (failure == 0) {
+                error = "cannot write " + path + ": " + sink.message;
+                return false;
+            }
+        }
+    }
+    if (failure == 0) return true;
+    error = "cannot write " + path + ": " + std::strerror(failure);
+    return false;
 }
 
 }  // namespace tabulor

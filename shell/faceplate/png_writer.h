@@ -1,5 +1,6 @@
 #pragma once
-// Writes an in-memory surface as an 8-bit RGB PNG file.
+// Writes an in-memory surface as an 8-bit RGB PNG file, which replaces what stood at the path
+// only once it is whole (see output_file.h).
 
 #include <string>
 
@@ -7,7 +8,8 @@
 
 namespace tabulor {
 
-// False, with a message naming the file and the cause in `error`, when it cannot be written.
+// False, with "cannot write PATH: <the system's reason>" in `error`, when it cannot be written;
+// nothing at the path is removed, and a file there is as it was.
 bool writePng(const RgbSurface& surface, const std::string& path, std::string& error);
 
 }  // namespace tabulor

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -8,15 +9,17 @@ namespace tabulor {
 
 namespace {
 
-// Digits only (no sign, no blanks), within `limit`.
+// Digits only (no sign, no blanks), leading zeros allowed, within `limit`.
 bool parseUnsigned(std::string_view text, std::uint64_t limit, std::uint64_t& result) {
-    if (text.empty() || text.size() > 20) return false;
+    if (text.empty()) return false;
     for (const char c : text) {
         if (c < '0' || c > '9') return false;
     }
+    const std::string_view digits =
+        text.substr(std::min(text.find_first_not_of('0'), text.size() - 1));
     std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value > limit) return false;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc{} || end != digits.data() + digits.size() || value > limit) return false;
     result = value;
     return true;
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tabulor {
@@ -148,6 +150,20 @@ TEST(ParseOptions, BadCommandLinesSayWhatIsWrong) {
         const ParsedOptions parsed = parse(c.arguments);
         EXPECT_NE(parsed.error.find(c.errorPart), std::string::npos) << parsed.error;
     }
+}
+
+TEST(ParseClock, AnyDecimalInRangeLeadingZerosIncluded) {
+    const std::string zeros(30, '0');
+    for (const auto& [text, ticks] : {std::pair<std::string, std::uint32_t>{"0", 0},
+                                      {"000", 0},
+                                      {"007", 7},
+                                      {zeros + "4294967295", 4294967295u}}) {
+        std::uint32_t parsed = 1;
+        EXPECT_EQ(parseClock(text, parsed), "") << text;
+        EXPECT_EQ(parsed, ticks) << text;
+    }
+    std::uint32_t parsed = 0;
+    EXPECT_NE(parseClock(zeros + "4294967296", parsed), "");
 }
 
 TEST(ParseBattery, AcceptsPercentagesAndUnknown) {

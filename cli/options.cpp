@@ -5,6 +5,8 @@
 #include <charconv>
 #include <limits>
 
+#include "cli/terminal_text.h"
+
 namespace tabulor {
 
 namespace {
@@ -22,6 +24,11 @@ bool parseUnsigned(std::string_view text, std::uint64_t limit, std::uint64_t& re
     if (error != std::errc{} || end != digits.data() + digits.size() || value > limit) return false;
     result = value;
     return true;
+}
+
+// What the user typed, as it may be shown in a message.
+std::string shown(std::string_view text) {
+    return terminalSafe(text, 40);
 }
 
 bool parsePercent(std::string_view text, std::uint8_t& percent) {
@@ -109,7 +116,7 @@ std::string parseBattery(std::string_view text, PowerStatus& status) {
     if (!parsePercent(main, parsed.mainPercent) ||
         (comma != std::string_view::npos &&
          !parsePercent(text.substr(comma + 1), parsed.backupPercent))) {
-        return "invalid battery '" + std::string(text) +
+        return "invalid battery '" + shown(text) +
                "': expected MAIN[,BACKUP], each a percentage 0..100 or 255 (unknown)";
     }
     status = parsed;
@@ -119,7 +126,7 @@ std::string parseBattery(std::string_view text, PowerStatus& status) {
 std::string parseClock(std::string_view text, std::uint32_t& ticks) {
     std::uint64_t value = 0;
     if (!parseUnsigned(text, std::numeric_limits<std::uint32_t>::max(), value)) {
-        return "invalid clock '" + std::string(text) + "': expected a tick count 0..4294967295";
+        return "invalid clock '" + shown(text) + "': expected a tick count 0..4294967295";
     }
     ticks = static_cast<std::uint32_t>(value);
     return {};
@@ -142,7 +149,7 @@ ParsedOptions parseOptions(std::span<const std::string> arguments) {
         const std::string_view name = argument.substr(0, equals);
         const OptionSpec* spec = findOption(name);
         if (spec == nullptr) {
-            result.error = "unknown option '" + std::string(name) + "'";
+            result.error = "unknown option '" + shown(name) + "'";
             return result;
         }
         std::string_view value;

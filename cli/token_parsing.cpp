@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "cli/terminal_text.h"
 #include "cli/token_table.h"
 
 namespace tabulor {
@@ -98,9 +99,12 @@ TokenList parseTokens(std::span<const std::string> arguments) {
     return list;
 }
 
+constexpr std::size_t kShownTokenCharacters = 40;
+
+// A script's typo may hold anything, a terminal escape included.
 std::string unknownTokenMessage(const UnknownToken& unknown) {
-    return "tabulor-cli: unknown token '" + unknown.text + "' (token " +
-           std::to_string(unknown.position) + ")";
+    return "tabulor-cli: unknown token '" + terminalSafe(unknown.text, kShownTokenCharacters) +
+           "' (token " + std::to_string(unknown.position) + ")";
 }
 
 }  // namespace tabulor

@@ -40,7 +40,8 @@ std::optional<Token> parseToken(std::string_view word);
 // Every word of every argument, in order, with each word that is not a token reported.
 TokenList parseTokens(std::span<const std::string> arguments);
 
-// "tabulor-cli: unknown token 'bogus' (token 3)".
+// "tabulor-cli: unknown token 'bogus' (token 3)", the token made safe for a terminal and cut
+// after 40 characters.
 std::string unknownTokenMessage(const UnknownToken& unknown);
 
 }  // namespace tabulor

@@ -144,6 +144,9 @@ TEST(ParseOptions, BadCommandLinesSayWhatIsWrong) {
         {{"--battery", "full"}, "invalid battery 'full'"},
         {{"--battery", " 15"}, "invalid battery ' 15'"},
         {{"--battery=-1"}, "invalid battery '-1'"},
+        // What the user typed is shown safely.
+        {{"--clock", "\x1b[2J"}, "invalid clock '\\x1b[2J'"},
+        {{"--\x1b[2J"}, "unknown option '--\\x1b[2J'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));

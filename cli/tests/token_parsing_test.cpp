@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/token_table.h"
@@ -157,6 +158,30 @@ TEST(ParseTokens, EmptyArgumentsGiveNoTokens) {
 
 TEST(UnknownTokenMessage, NamesTheTokenAndItsPosition) {
     EXPECT_EQ(unknownTokenMessage({"bogus", 3}), "tabulor-cli: unknown token 'bogus' (token 3)");
+}
+
+TEST(UnknownTokenMessage, ShowsTheTokenSafelyAndShort) {
+    const std::string forty(40, 'x');
+    const std::string thirtyNine(39, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {"caf\xc3\xa9\xe2\x82\xac", "caf\xc3\xa9\xe2\x82\xac"},  // UTF-8 stays as it is
+        {"\x1b[2J\t", "\\x1b[2J\\x09"},
+        {"a\x7f\xc2\x9b"
+         "b",
+         "a\\x7f\\xc2\\x9bb"},                                  // DEL and a C1 control
+        {"\xff(\xe2\x82", "\\xff(\\xe2\\x82"},                  // no UTF-8, a sequence cut short
+        {"\xc0\xaf\xed\xa0\x80", "\\xc0\\xaf\\xed\\xa0\\x80"},  // overlong, a surrogate
+        {"a\\x1b", "a\\\\x1b"},  // a typed backslash is told from an escape
+        {forty, forty},
+        {forty + "y", forty + "\xe2\x80\xa6"},
+        {thirtyNine + "\xc3\xa9\xc3\xa9",
+         thirtyNine + "\xc3\xa9\xe2\x80\xa6"},  // characters, not bytes
+        {thirtyNine + "\x1b\x1b", thirtyNine + "\\x1b\xe2\x80\xa6"},
+    };
+    for (const auto& [token, shown] : cases) {
+        EXPECT_EQ(unknownTokenMessage({token, 1}),
+                  "tabulor-cli: unknown token '" + shown + "' (token 1)");
+    }
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 #include "cli/app.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/help_text.h"
+#include "cli/input_lines.h"
 #include "cli/options.h"
 #include "cli/printed_line.h"
 #include "cli/session.h"
@@ -17,63 +21,136 @@ namespace tabulor {
 
 namespace {
 
-void reportUnknown(const TokenList& list, std::ostream& err) {
-    for (const UnknownToken& unknown : list.unknown)
-        err << unknownTokenMessage(unknown) << '\n';
+// Standard output and the reason its first write failed. Once it fails the program stops: a
+// reader that has gone will not come back.
+struct Output {
+    std::ostream& stream;
+    int error = 0;
+};
+
+// errno is read at once, before the engine's arithmetic can set it again.
+bool written(Output& output) {
+    if (output.stream) return true;
+    if (output.error == 0) output.error = errno != 0 ? errno : EIO;
+    return false;
 }
 
-// Runs the tokens and prints the line after each (--trace) or once at the end. With no tokens
-// at all it prints the current line, even with --trace: there is no token to show beside it.
-void runAndPrint(Session& session, const std::vector<Token>& tokens, const CliOptions& options,
-                 std::ostream& out) {
-    for (const Token& token : tokens) {
-        runToken(session, token);
-        if (options.trace) out << traceLine(token.text, session.calculator, options.format) << '\n';
-    }
-    if (!options.trace || tokens.empty()) {
-        out << printedLine(session.calculator, options.format) << '\n';
-    }
+bool print(Output& output, std::string_view text) {
+    errno = 0;
+    output.stream << text;
+    return written(output);
 }
 
-void runRepl(Session& session, const CliOptions& options, std::istream& in, std::ostream& out,
-             std::ostream& err) {
+bool printLine(Output& output, std::string_view text) {
+    return print(output, text) && print(output, "\n");
+}
+
+bool flushOutput(Output& output) {
+    errno = 0;
+    output.stream.flush();
+    return written(output);
+}
+
+int outputFailed(const Output& output, std::ostream& err) {
+    err << "tabulor-cli: cannot write the output: " << std::strerror(output.error) << '\n';
+    return kExitFailure;
+}
+
+void reportUnknown(const UnknownToken& unknown, std::ostream& err) {
+    err << unknownTokenMessage(unknown) << '\n';
+}
+
+bool runAndTrace(Session& session, const Token& token, const CliOptions& options, Output& out) {
+    runToken(session, token);
+    return !options.trace ||
+           printLine(out, traceLine(token.text, session.calculator, options.format));
+}
+
+// The line at the end, unless --trace has shown one for each token. With no tokens at all it is
+// printed even with --trace: there is no token to show beside it.
+bool printEnd(const Session& session, const CliOptions& options, bool anyToken, Output& out) {
+    if (options.trace && anyToken) return true;
+    return printLine(out, printedLine(session.calculator, options.format));
+}
+
+// Every word of the line is a token; each one that is not is reported.
+bool lineIsKnown(std::string_view line, std::ostream& err) {
+    bool known = true;
+    int position = 0;
+    std::size_t at = 0;
+    for (std::string_view word = nextWord(line, at); !word.empty(); word = nextWord(line, at)) {
+        ++position;
+        if (parseToken(word)) continue;
+        reportUnknown({std::string(word), position}, err);
+        known = false;
+    }
+    return known;
+}
+
+// One token at a time, so that a long line needs no more than itself.
+bool runLine(Session& session, std::string_view line, const CliOptions& options, Output& out) {
+    bool anyToken = false;
+    std::size_t at = 0;
+    for (std::string_view word = nextWord(line, at); !word.empty(); word = nextWord(line, at)) {
+        if (!runAndTrace(session, *parseToken(word), options, out)) return false;
+        anyToken = true;
+    }
+    return printEnd(session, options, anyToken, out);
+}
+
+// A line with an unknown token, or longer than the limit, is reported and skipped whole.
+int runRepl(Session& session, const CliOptions& options, std::istream& in, Output& out,
+            std::ostream& err) {
     std::string line;
-    while (std::getline(in, line)) {
-        const std::string arguments[] = {line};
-        const TokenList list = parseTokens(arguments);
-        if (!list.unknown.empty()) {
-            reportUnknown(list, err);
+    for (long number = 1;; ++number) {
+        const LineRead read = readLine(in, line);
+        if (read == LineRead::End) return kExitOk;
+        if (read == LineRead::TooLong) {
+            err << "tabulor-cli: line " << number << " is longer than " << kMaxLineBytes
+                << " bytes; skipped\n";
             err.flush();
             continue;
         }
-        runAndPrint(session, list.tokens, options, out);
-        out.flush();  // a program on the other end of a pipe waits for each answer
+        if (!lineIsKnown(line, err)) {
+            err.flush();
+            continue;
+        }
+        // A program on the other end of a pipe waits for each answer.
+        if (!runLine(session, line, options, out) || !flushOutput(out)) {
+            return outputFailed(out, err);
+        }
     }
+}
+
+int runTokens(Session& session, const std::vector<Token>& tokens, const CliOptions& options,
+              Output& out, std::ostream& err) {
+    for (const Token& token : tokens) {
+        if (!runAndTrace(session, token, options, out)) return outputFailed(out, err);
+    }
+    if (!printEnd(session, options, !tokens.empty(), out)) return outputFailed(out, err);
+    return kExitOk;
 }
 
 // The picture comes after the printed lines, so that it shows the state they end with; when it
 // goes to standard output it follows them there. A file that cannot be written is the user's to
 // mend, like a bad option: exit status 2.
-int writePicture(const Session& session, const std::string& path, std::ostream& out,
-                 std::ostream& err) {
-    out.flush();
+int writePicture(const Session& session, const std::string& path, Output& out, std::ostream& err) {
+    if (!flushOutput(out)) return outputFailed(out, err);
     std::string error;
     if (writeFaceplatePng(session.calculator, path, error)) return kExitOk;
     err << "tabulor-cli: " << error << '\n';
     return kExitUsage;
 }
 
-int finish(std::ostream& out, std::ostream& err) {
-    out.flush();
-    if (out) return kExitOk;
-    err << "tabulor-cli: cannot write the output\n";
-    return kExitFailure;
+int finish(Output& out, std::ostream& err) {
+    return flushOutput(out) ? kExitOk : outputFailed(out, err);
 }
 
 }  // namespace
 
 int runCli(std::span<const std::string> arguments, const ImageStore& images, std::istream& in,
            std::ostream& out, std::ostream& err) {
+    Output output{out};
     const ParsedOptions parsed = parseOptions(arguments);
     if (!parsed.error.empty()) {
         err << "tabulor-cli: " << parsed.error << "\n"
@@ -81,13 +158,11 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         return kExitUsage;
     }
     const CliOptions& options = parsed.options;
-    if (options.showHelp) {
-        out << helpText();
-        return finish(out, err);
-    }
-    if (options.showVersion) {
-        out << versionText();
-        return finish(out, err);
+    if (options.showHelp || options.showVersion) {
+        if (!print(output, options.showHelp ? helpText() : versionText())) {
+            return outputFailed(output, err);
+        }
+        return finish(output, err);
     }
 
     // Every token is checked before the calculator exists: with one unknown, nothing runs.
@@ -95,7 +170,8 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
     if (options.tokenMode) {
         list = parseTokens(options.tokenArguments);
         if (!list.unknown.empty()) {
-            reportUnknown(list, err);
+            for (const UnknownToken& unknown : list.unknown)
+                reportUnknown(unknown, err);
             return kExitUsage;
         }
     }
@@ -105,16 +181,16 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         err << "Can't create calculator!\n";
         return kExitFailure;
     }
-    if (options.tokenMode) {
-        runAndPrint(session, list.tokens, options, out);
-    } else {
-        runRepl(session, options, in, out, err);
-    }
+    const int status = options.tokenMode ? runTokens(session, list.tokens, options, output, err)
+                                         : runRepl(session, options, in, output, err);
+    if (status != kExitOk) return status;
     if (!options.pngPath.empty()) {
-        const int status = writePicture(session, options.pngPath, out, err);
-        if (status != kExitOk) return status;
+        if (const int pictured = writePicture(session, options.pngPath, output, err);
+            pictured != kExitOk) {
+            return pictured;
+        }
     }
-    return finish(out, err);
+    return finish(output, err);
 }
 
 }  // namespace tabulor

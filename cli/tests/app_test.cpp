@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/help_text.h"
+#include "cli/input_lines.h"
 #include "cli/tests/in_process_run.h"
 #include "shell/resources/embedded_images.h"
 
@@ -118,6 +119,17 @@ TEST(InputLoop, PrintsALinePerInputLineAndKeepsTheState) {
     EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 1)\n");
 }
 
+TEST(InputLoop, ALineLongerThanOneMebibyteIsSkippedWhole) {
+    const std::string longest = "4" + std::string(kMaxLineBytes - 1, ' ');
+    const std::string tooLong = "9" + std::string(kMaxLineBytes, ' ');
+    const CliRun r = run({}, "WAIT 1\n" + tooLong + "\n2\n" + longest + "\n" + tooLong);
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.out, " 1_\n 12_\n 124_\n");
+    EXPECT_EQ(r.err,
+              "tabulor-cli: line 2 is longer than 1048576 bytes; skipped\n"
+              "tabulor-cli: line 5 is longer than 1048576 bytes; skipped\n");
+}
+
 TEST(InputLoop, TraceLinesForEachToken) {
     const CliRun r = run({"--trace"}, "WAIT 4\n\n5");
     EXPECT_EQ(r.out, "WAIT\t 0.00\n4\t 4_\n 4_\n5\t 45_\n");
@@ -184,13 +196,15 @@ TEST(StartUp, AnUnknownTokenIsReportedBeforeTheCalculatorIsMade) {
 }
 
 TEST(Output, AFailedWriteIsAFailure) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    out.setstate(std::ios::badbit);
-    const std::vector<std::string> arguments = {"--battery", "255", "WAIT"};
-    EXPECT_EQ(runCli(arguments, embeddedImages(), in, out, err), kExitFailure);
-    EXPECT_EQ(err.str(), "tabulor-cli: cannot write the output\n");
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"WAIT"}, {}, {"--help"}, {"--version"}}) {
+        std::istringstream in("WAIT\n1\n");
+        std::ostringstream out;
+        std::ostringstream err;
+        out.setstate(std::ios::badbit);
+        EXPECT_EQ(runCli(arguments, embeddedImages(), in, out, err), kExitFailure);
+        EXPECT_EQ(err.str(), "tabulor-cli: cannot write the output: Input/output error\n");
+    }
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -72,6 +74,35 @@ TEST(Binary, InputLoop) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, " 0.00\n 0.00\n\n 0.00  [BAT]\n 12_  [BAT]\n");
     EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 2)\n");
+}
+
+TEST(Binary, AFailedOutputStopsTheInputLoopAtOnce) {
+    std::string input;  // far more than one read takes in
+    for (int i = 0; i < 20000; ++i)
+        input += "WAIT 1 +\n";
+    struct Case {
+        std::string reason;
+        std::function<void()> inChild;
+    };
+    const Case cases[] = {
+        {"Bad file descriptor", [] { close(1); }},
+        {"Broken pipe",
+         [] {
+             int ends[2];
+             if (pipe(ends) != 0) _exit(126);
+             dup2(ends[1], 1);
+             close(ends[0]);
+             close(ends[1]);
+             std::signal(SIGPIPE, SIG_IGN);
+         }},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r =
+            runProcess(TABULOR_CLI_BINARY, {"--battery", "255"}, input, c.inChild);
+        EXPECT_EQ(r.exitCode, 1) << c.reason;
+        EXPECT_EQ(r.err, "tabulor-cli: cannot write the output: " + c.reason + "\n");
+        EXPECT_LT(r.inputRead, input.size()) << c.reason << ": the input was read on";
+    }
 }
 
 TEST(Binary, EmptyArgumentIsTokenMode) {

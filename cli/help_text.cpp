@@ -90,7 +90,7 @@ std::string helpText() {
         "start-up state.\n"
         "Without TOKENS, lines of tokens are read from standard input and the display\n"
         "line is printed after each; an empty line prints it again, and a line with an\n"
-        "unknown token is reported on standard error and skipped.\n"
+        "unknown token, or longer than 1 MiB, is reported on standard error and skipped.\n"
         "\n"
         "Options come before the tokens; \"--\" ends them. A value may also be given\n"
         "as --option=VALUE.\n";
@@ -125,10 +125,12 @@ std::string helpText() {
         "With --png FILE the faceplate is also written as a PNG picture once the tokens\n"
         "have run (or the input has ended), after the printed lines: the display, its\n"
         "annunciators and the face (shifted while SHIFT is armed), no key pressed.\n"
+        "Nothing at FILE is lost: it is replaced only by the whole picture, and a pipe\n"
+        "or device there is written as it stands.\n"
         "\n"
         "Exit status: 0 done; 1 the calculator could not be created or the output could\n"
-        "not be written; 2 a bad option or value, an unknown token, or a --png FILE\n"
-        "that cannot be written.\n";
+        "not be written (the program stops there); 2 a bad option or value, an unknown\n"
+        "token, or a --png FILE that cannot be written.\n";
     return out;
 }
 

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "platform/system_services.h"
 #include "shell/app/build_info.h"
@@ -23,6 +26,15 @@ int defaultZoom() {
     return screen == nullptr ? kMinZoom : fittingZoom(screen->availableGeometry().height());
 }
 
+// Exit status 1 when standard output could not take the text, as tabulor-cli does.
+int printed(const std::string& text) {
+    errno = 0;
+    if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+    std::fprintf(stderr, "tabulor: cannot write the output: %s\n",
+                 std::strerror(errno != 0 ? errno : EIO));
+    return 1;
+}
+
 }  // namespace
 
 int runTabulor(int argc, char** argv) {
@@ -30,11 +42,9 @@ int runTabulor(int argc, char** argv) {
     const WindowOptions options = parseWindowOptions(arguments);
     switch (options.action) {
         case WindowOptions::Action::Help:
-            std::fputs(windowHelpText().c_str(), stdout);
-            return 0;
+            return printed(windowHelpText());
         case WindowOptions::Action::Version:
-            std::printf("tabulor %s\n", qPrintable(versionNumber()));
-            return 0;
+            return printed("tabulor " + versionNumber().toStdString() + "\n");
         case WindowOptions::Action::Error:
             std::fprintf(stderr, "tabulor: %s\nTry 'tabulor --help'.\n", options.error.c_str());
             return 2;

@@ -11,6 +11,7 @@
 
 #include "platform/system_services.h"
 #include "shell/app/build_info.h"
+#include "shell/app/close_on_signal.h"
 #include "shell/app/instance_name.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/start_up.h"
@@ -74,6 +75,7 @@ int runTabulor(int argc, char** argv) {
     const std::unique_ptr<MainWindow> window =
         startUp(services, options.zoom.value_or(defaultZoom()));
     if (window == nullptr) return 0;
+    const CloseOnSignal closeOnSignal(*window);
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(),
                      &MainWindow::bringForward);
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #include "shell/app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,6 +19,7 @@
 #include "shell/app/hit_test.h"
 #include "shell/app/key_legends.h"
 #include "shell/app/key_map.h"
+#include "shell/app/pasted_number.h"
 #include "shell/app/qt_surface.h"
 #include "shell/app/shell_text.h"
 #include "shell/app/window_options.h"
@@ -177,9 +179,15 @@ void MainWindow::copyNumber() {
 }
 
 void MainWindow::pasteNumber() {
-    if (calculator_ == nullptr) return;
-    const auto keys = keysForNumberText(QGuiApplication::clipboard()->text().toStdString());
-    if (!keys) return;
+    if (calculator_ == nullptr || calculator_->display == nullptr) return;
+    const char decimalMark = calculator_->display->decimalMark == Mark::Comma ? ',' : '.';
+    const auto plain =
+        plainNumberText(QGuiApplication::clipboard()->text().toStdString(), decimalMark);
+    const auto keys = plain ? keysForNumberText(*plain) : std::nullopt;
+    if (!keys) {
+        QApplication::beep();
+        return;
+    }
     releaseKeyboardKey();
     if (calculator_->keyHeld) return;  // the pen is down on a key; typing waits for it
     // An armed SHIFT would turn the first digit into a shifted function; typing it off first.

@@ -295,6 +295,22 @@ TEST_F(Clipboard, CtrlVKeysANumber) {
     EXPECT_DOUBLE_EQ(calculator().display->value, -12499.5);
 }
 
+TEST_F(Clipboard, CtrlVReadsGroupingByTheMarksTheDisplayUses) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("(1,234.56)"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(readNumber(*window->calculator()->display, false), -1234.56);
+    tapKeys({Key::Clear, Key::Shift, Key::Point});  // the comma becomes the decimal mark
+    ASSERT_EQ(calculator().display->decimalMark, Mark::Comma);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\u20AC 1.234,5"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(readNumber(*window->calculator()->display, false), 1234.5);
+    // Now the point groups, and what it groups here is no number.
+    const auto cells = calculator().display->cells;
+    QGuiApplication::clipboard()->setText(QStringLiteral("1,234.56"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(calculator().display->cells, cells);
+}
+
 TEST_F(Clipboard, CtrlVWithShiftArmedStillKeysDigits) {
     tapKey(Key::Shift);
     QGuiApplication::clipboard()->setText("42");

@@ -24,7 +24,9 @@ namespace {
 
 int defaultZoom() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen == nullptr ? kMinZoom : fittingZoom(screen->availableGeometry().height());
+    if (screen == nullptr) return kMinZoom;
+    const QSize available = screen->availableGeometry().size();
+    return fittingZoom(available.width(), available.height(), screen->devicePixelRatio());
 }
 
 // Exit status 1 when standard output could not take the text, as tabulor-cli does.

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QToolTip>
 #include <QWindow>
 
@@ -123,6 +124,20 @@ void MainWindow::setZoom(int zoom) {
     if (clamped == geometry_.zoom) return;
     geometry_.zoom = clamped;
     applyGeometry();
+}
+
+void MainWindow::zoomIn() {
+    if (zoom() < largestZoomOnScreen()) setZoom(zoom() + 1);
+}
+
+int MainWindow::largestZoomOnScreen() const {
+    const QScreen* shown = screen();
+    if (shown == nullptr) return kMaxZoom;
+    // The window manager's frame counts once it is known; before that, the client area alone.
+    // The menu strip lies inside the client area.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = shown->availableGeometry().size() - frame;
+    return largestZoomWithin(room.width(), room.height(), devicePixelRatioF());
 }
 
 void MainWindow::applyGeometry() {

@@ -54,7 +54,8 @@ class MainWindow final : public QWidget, private WindowLink {
     void messageTick();
     // Raises and activates the window, and the About box over it when that is open.
     void bringForward();
-    void zoomIn() { setZoom(zoom() + 1); }
+    // Up to the largest zoom whose window fits the screen; an explicit larger one is kept.
+    void zoomIn();
     void zoomOut() { setZoom(zoom() - 1); }
     void copyNumber();
     void pasteNumber();
@@ -84,6 +85,7 @@ class MainWindow final : public QWidget, private WindowLink {
     void releaseKeyboardKey();
     void setPointerKey(std::optional<KeyCode> key);
     void applyGeometry();
+    int largestZoomOnScreen() const;
     void addShortcut(const QKeySequence& keys, void (MainWindow::*slot)());
     void endCalculator();
 

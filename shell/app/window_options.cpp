@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "shell/app/zoom_geometry.h"
 #include "shell/faceplate/faceplate_layout.h"
 
 namespace tabulor {
@@ -93,7 +94,8 @@ std::string windowHelpText() {
            "\n"
            "Options:\n"
            "  --zoom N    draw the calculator N times its size, N from 1 to 4\n"
-           "              (default: about a third of the screen's height)\n"
+           "              (default: about a third of the screen's height, and\n"
+           "              never larger than the screen holds)\n"
            "  --help      show this help and exit\n"
            "  --version   show the version and exit\n"
            "\n"
@@ -103,10 +105,11 @@ std::string windowHelpText() {
            "Without a display, use tabulor-cli.\n";
 }
 
-int fittingZoom(int screenHeight) {
-    const double wanted = screenHeight / 3.0 / faceplate::kHeight;
+int fittingZoom(int availableWidth, int availableHeight, double devicePixelRatio) {
+    const double wanted = availableHeight / 3.0 / faceplate::kHeight;
     const int rounded = static_cast<int>(wanted + 0.5);
-    return std::clamp(rounded, kMinZoom, kMaxZoom);
+    return std::min(std::clamp(rounded, kMinZoom, kMaxZoom),
+                    largestZoomWithin(availableWidth, availableHeight, devicePixelRatio));
 }
 
 }  // namespace tabulor

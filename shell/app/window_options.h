@@ -24,8 +24,8 @@ WindowOptions parseWindowOptions(const std::vector<std::string_view>& arguments)
 
 std::string windowHelpText();
 
-// The zoom whose face height comes nearest a third of a screen `screenHeight` pixels high,
-// within kMinZoom..kMaxZoom.
-int fittingZoom(int screenHeight);
+// The zoom whose face height comes nearest a third of the screen's available height, within
+// kMinZoom..kMaxZoom, and never one whose window would not fit the available area.
+int fittingZoom(int availableWidth, int availableHeight, double devicePixelRatio);
 
 }  // namespace tabulor

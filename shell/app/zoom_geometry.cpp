@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shell/app/window_options.h"
 #include "shell/faceplate/faceplate_layout.h"
 
 namespace tabulor {
@@ -44,6 +45,14 @@ Rect ZoomGeometry::faceplateRect(const Rect& r) const {
     const double factor = devicePixelRatio / scale();
     return Rect{floorOf(r.left * factor), floorOf(r.top * factor), ceilOf(r.right * factor),
                 ceilOf(r.bottom * factor)};
+}
+
+int largestZoomWithin(int width, int height, double devicePixelRatio) {
+    for (int zoom = kMaxZoom; zoom > kMinZoom; --zoom) {
+        const ZoomGeometry geometry{zoom, devicePixelRatio};
+        if (geometry.logicalWidth() <= width && geometry.logicalHeight() <= height) return zoom;
+    }
+    return kMinZoom;
 }
 
 }  // namespace tabulor

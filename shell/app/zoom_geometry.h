@@ -24,4 +24,8 @@ struct ZoomGeometry {
     Rect faceplateRect(const Rect& logicalRect) const;
 };
 
+// The largest zoom whose window fits `width` × `height` logical pixels at a device-pixel ratio;
+// the smallest zoom when none does, as there is nothing smaller to draw.
+int largestZoomWithin(int width, int height, double devicePixelRatio);
+
 }  // namespace tabulor

@@ -6,6 +6,7 @@
 #include <QAccessibleInterface>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "shell/app/faceplate_accessible.h"
@@ -204,25 +205,35 @@ TEST_F(Zoom, AtZoomThreeEachScaledCellCentrePressesItsKeyAndGapsStayGaps) {
     }
 }
 
-TEST_F(Zoom, ControlPlusAndMinusStepBetweenOneAndFour) {
+// The test screen is 1280 x 1024: zoom 3 (882 high) fits it, zoom 4 (1176) does not.
+TEST_F(Zoom, ControlPlusStopsAtTheLargestZoomTheScreenHoldsAndMinusAtOne) {
+    const auto step = [&](Qt::Key key, int zoom) {
+        QTest::keyClick(window.get(), key, Qt::ControlModifier);
+        EXPECT_EQ(window->zoom(), zoom);
+        EXPECT_EQ(window->width(), 240 * zoom);
+        EXPECT_EQ(window->height(), 294 * zoom);
+    };
     open(2);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int zoom;
-    } steps[] = {{Qt::Key_Plus, Qt::ControlModifier, 3},  {Qt::Key_Equal, Qt::ControlModifier, 4},
-                 {Qt::Key_Plus, Qt::ControlModifier, 4},  {Qt::Key_Minus, Qt::ControlModifier, 3},
-                 {Qt::Key_Minus, Qt::ControlModifier, 2}, {Qt::Key_Minus, Qt::ControlModifier, 1},
-                 {Qt::Key_Minus, Qt::ControlModifier, 1}};
-    for (const auto& step : steps) {
-        QTest::keyClick(window.get(), step.key, step.modifiers);
-        EXPECT_EQ(window->zoom(), step.zoom);
-        EXPECT_EQ(window->width(), 240 * step.zoom);
-        EXPECT_EQ(window->height(), 294 * step.zoom);
-    }
+    ASSERT_EQ(window->screen()->availableGeometry().size(), QSize(1280, 1024));
+    step(Qt::Key_Plus, 3);
+    step(Qt::Key_Equal, 3);
+    step(Qt::Key_Plus, 3);
+    EXPECT_LE(window->frameGeometry().height(), 1024);
+    step(Qt::Key_Minus, 2);
+    step(Qt::Key_Minus, 1);
+    step(Qt::Key_Minus, 1);
     EXPECT_FALSE(calculator().keyHeld);
+
+    // An explicit zoom is the user's to choose, even past the screen.
+    open(4);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(window->zoom(), 4);
+    step(Qt::Key_Plus, 4);
+    step(Qt::Key_Minus, 3);
+    step(Qt::Key_Plus, 3);
 }
 
 // The strip is placed when it shows, so a zoom changed while it was hidden must still put it

@@ -50,14 +50,22 @@ TEST(WindowOptions, ErrorNamesTheOffendingArgument) {
     EXPECT_NE(parseWindowOptions({"--zoom", "9"}).error.find("'9'"), std::string::npos);
 }
 
-TEST(WindowOptions, FittingZoomIsAboutAThirdOfTheScreen) {
+// About a third of the height, but never a window wider or taller than the available area.
+TEST(WindowOptions, FittingZoomIsAboutAThirdOfTheScreenAndFitsIt) {
     const struct {
-        int screen;
+        int width;
+        int height;
+        double ratio;
         int zoom;
-    } cases[] = {{480, 1},  {768, 1},  {1080, 1}, {1440, 2}, {2160, 2},
-                 {2880, 3}, {4320, 4}, {8640, 4}, {0, 1}};
-    for (const auto& c : cases)
-        EXPECT_EQ(fittingZoom(c.screen), c.zoom) << c.screen;
+    } cases[] = {{4000, 480, 1.0, 1},  {4000, 768, 1.0, 1},  {4000, 1080, 1.0, 1},
+                 {4000, 1440, 1.0, 2}, {4000, 2160, 1.0, 2}, {4000, 2880, 1.0, 3},
+                 {4000, 4320, 1.0, 4}, {4000, 8640, 1.0, 4}, {0, 0, 1.0, 1},
+                 {720, 2880, 1.0, 3},  {719, 2880, 1.0, 2},  {959, 4320, 1.0, 3},
+                 {767, 2880, 1.25, 2}, {768, 2880, 1.25, 3}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(fittingZoom(c.width, c.height, c.ratio), c.zoom)
+            << c.width << " x " << c.height << " at " << c.ratio;
+    }
 }
 
 }  // namespace

@@ -59,5 +59,24 @@ TEST(ZoomGeometry, RectanglesCoverEachOther) {
     EXPECT_EQ(logical.bottom, 873);
 }
 
+TEST(ZoomGeometry, LargestZoomWithinAnArea) {
+    const struct {
+        int width;
+        int height;
+        double ratio;
+        int zoom;
+    } cases[] = {
+        {1280, 1024, 1.0, 3},  // zoom 4 is 1176 high
+        {1280, 882, 1.0, 3},   {1280, 881, 1.0, 2},  {960, 1176, 1.0, 4}, {959, 1176, 1.0, 3},
+        {1366, 768, 1.0, 2},   {3840, 2160, 1.0, 4}, {200, 200, 1.0, 1},  {0, 0, 1.0, 1},
+        {1280, 1024, 1.25, 3},  // zoom 3 draws 4 device pixels a face pixel: 768 × 941
+        {1280, 940, 1.25, 2},  {1920, 1080, 2.0, 3},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(largestZoomWithin(c.width, c.height, c.ratio), c.zoom)
+            << c.width << " x " << c.height << " at " << c.ratio;
+    }
+}
+
 }  // namespace
 }  // namespace tabulor

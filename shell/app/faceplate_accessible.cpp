@@ -37,8 +37,9 @@ QString annunciatorReading(const Calculator& calculator) {
     return names.join(QStringLiteral(", "));
 }
 
-// A part of the faceplate: not a widget of its own, drawn by the window.
-class FaceplateItem final : public QAccessibleInterface {
+// A part of the faceplate: not a widget of its own, drawn by the window. The keys offer the
+// press action, which taps them as the pen does.
+class FaceplateItem final : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
     FaceplateItem(MainWindow* window, int item) : window_(window), item_(item) {}
 
@@ -55,6 +56,17 @@ class FaceplateItem final : public QAccessibleInterface {
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ActionInterface && item_ != kDisplayItem)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && window_ != nullptr) window_->tapKey(item_ - 1);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     QString text(QAccessible::Text kind) const override {
         const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;

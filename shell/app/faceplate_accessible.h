@@ -1,7 +1,8 @@
 #pragma once
 // What a screen reader sees of the window: the menu strip, the display (its reading as text,
 // the lit annunciators as its description) and the 30 keys as buttons named by their legends.
-// The display announces its changes, and the key under the pointer takes the reader's focus.
+// The display announces its changes, the keys take the press action, and the key under the
+// pointer takes the reader's focus.
 
 #include <QAccessible>
 #include <QAccessibleWidget>

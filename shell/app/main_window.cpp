@@ -140,6 +140,16 @@ int MainWindow::largestZoomOnScreen() const {
     return largestZoomWithin(room.width(), room.height(), devicePixelRatioF());
 }
 
+void MainWindow::tapKey(KeyCode code) {
+    if (calculator_ == nullptr) return;
+    releaseKeyboardKey();
+    if (calculator_->keyHeld) return;
+    const Repaint pressed = keyDown(state_, *calculator_, code);
+    setFullScreen(state_.fullScreen);
+    requestRepaint(pressed);
+    if (calculator_ != nullptr) requestRepaint(penUp(*calculator_));
+}
+
 void MainWindow::applyGeometry() {
     setFixedSize(geometry_.logicalWidth(), geometry_.logicalHeight());
     strip_->placeAtBottom(width(), height());

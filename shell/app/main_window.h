@@ -41,6 +41,9 @@ class MainWindow final : public QWidget, private WindowLink {
 
     void setFullScreen(bool on);
     void setZoom(int zoom);
+    // Presses and releases `code` as a tap of the pen on its cell does: for assistive
+    // technology, which has no pen. Nothing while another key is held.
+    void tapKey(KeyCode code);
 
   signals:
     // The display's reading (number or message, annunciators) may have changed.

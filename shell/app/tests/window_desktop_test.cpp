@@ -392,6 +392,33 @@ TEST_F(Accessibility, TheDisplayReadsItsNumberAndAnnunciators) {
     EXPECT_EQ(display->rect().size(), QSize(233, 51));
 }
 
+// A reader's press action is a tap: the key goes down and up, SHIFT stays a one-shot, and the
+// new reading is announced.
+TEST_F(Accessibility, ThePressActionTapsTheKey) {
+    const auto pressKey = [&](const char* name) {
+        QAccessibleInterface* key = item(QAccessible::Button, QString::fromUtf8(name));
+        ASSERT_NE(key, nullptr) << name;
+        QAccessibleActionInterface* actions = key->actionInterface();
+        ASSERT_NE(actions, nullptr) << name;
+        ASSERT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_FALSE(calculator().keyHeld) << name;
+    };
+    settlePainted();
+    for (const char* name : {"1", "+", "2", "="})
+        pressKey(name);
+    EXPECT_EQ(settlePainted().boundingRect(), QRect(0, 0, 240, 294));
+    EXPECT_EQ(item(QAccessible::StaticText)->text(QAccessible::Name), "3.00");
+    EXPECT_NE(std::find(events.begin(), events.end(),
+                        std::make_pair(QAccessible::NameChanged, QString("3.00"))),
+              events.end());
+    pressKey("SHIFT");
+    pressKey("+");  // x²
+    EXPECT_EQ(calculator().shift, 0);
+    EXPECT_DOUBLE_EQ(calculator().display->value, 9.0);
+    EXPECT_EQ(item(QAccessible::StaticText)->actionInterface(), nullptr);
+}
+
 TEST_F(Accessibility, MessagesAreReadToo) {
     tapKey(Key::Digit1);
     tapKey(Key::Divide);

@@ -141,7 +141,8 @@ int MainWindow::largestZoomOnScreen() const {
 }
 
 void MainWindow::tapKey(KeyCode code) {
-    if (calculator_ == nullptr) return;
+    // The open About box is modal: the pen cannot reach the keys behind it, nor may a reader.
+    if (calculator_ == nullptr || about_ != nullptr) return;
     releaseKeyboardKey();
     if (calculator_->keyHeld) return;
     const Repaint pressed = keyDown(state_, *calculator_, code);

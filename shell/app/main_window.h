@@ -42,7 +42,7 @@ class MainWindow final : public QWidget, private WindowLink {
     void setFullScreen(bool on);
     void setZoom(int zoom);
     // Presses and releases `code` as a tap of the pen on its cell does: for assistive
-    // technology, which has no pen. Nothing while another key is held.
+    // technology, which has no pen. Nothing while another key is held or the About box is open.
     void tapKey(KeyCode code);
 
   signals:

@@ -8,6 +8,7 @@
 
 #include "platform/system_services.h"
 #include "shell/app/build_info.h"
+#include "shell/app/display_probe.h"
 #include "shell/app/instance_name.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/start_up.h"
@@ -42,16 +43,31 @@ int runTabulor(int argc, char** argv) {
             break;
     }
 
+    X11Connections x11;
+    DisplayChoice display =
+        chooseDisplay(arguments, systemDisplayEnvironment(), systemDisplayProbes(x11));
+    if (!display.found) {
+        std::fprintf(stderr, "%s\n", noDisplayMessage(display.failures).c_str());
+        return 1;
+    }
+
     const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
     const QString socketName =
         QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString()));
     if (SingleInstance(socketName).askRunningCopy()) return 0;
+    // Only now, so that a later start ends without connecting to the display at all.
+    if (!display.x11ToConfirm.empty() && !x11.open(display.x11ToConfirm)) {
+        display.failures.push_back(x11Failure(display.x11ToConfirm));
+        std::fprintf(stderr, "%s\n", noDisplayMessage(display.failures).c_str());
+        return 1;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
     QApplication::setApplicationVersion(versionNumber());
     QGuiApplication::setDesktopFileName(QStringLiteral(TABULOR_APP_ID));
     QApplication::setWindowIcon(smallApplicationIcon());
+    x11.closeAll();
 
     // Asked again now that we can listen: a copy may have started in the meantime. Made after
     // the application, so that its socket notifier goes before the event loop does.

@@ -90,6 +90,21 @@ ReachResult reachListener(const std::string& path, std::string_view message,
     return {Reach::Reached, {}};
 }
 
+bool acceptsConnections(const std::string& path) {
+    sockaddr_un address;
+    if (!makeAddress(path, address)) return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    int result;
+    do {
+        result = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    } while (result != 0 && errno == EINTR);
+    // A full queue still has a listener behind it; waiting for room could take for ever.
+    const bool listening = result == 0 || errno == EAGAIN;
+    ::close(fd);
+    return listening;
+}
+
 LocalListener listenAt(const std::string& path) {
     LocalListener listener;
     listener.path = path;

@@ -30,6 +30,9 @@ struct ReachResult {
 ReachResult reachListener(const std::string& path, std::string_view message,
                           int timeoutMilliseconds);
 
+// Whether something listens at `path`; it is sent nothing.
+bool acceptsConnections(const std::string& path);
+
 // A listening socket and the file it made; `fd` is -1 when listening failed.
 struct LocalListener {
     int fd = -1;

@@ -6,13 +6,15 @@
 #include <QScreen>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "platform/system_services.h"
 #include "shell/app/build_info.h"
 #include "shell/app/close_on_signal.h"
-#include "shell/app/instance_name.h"
+#include "shell/app/display_probe.h"
+#include "shell/app/instance_folder.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/start_up.h"
 #include "shell/app/window_options.h"
@@ -38,6 +40,52 @@ int printed(const std::string& text) {
     return 1;
 }
 
+constexpr const char* kNoAnswerLine =
+    "tabulor: the running copy did not answer within a second; opening a window of its own\n";
+
+std::optional<std::string> temporaryFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    return folder == nullptr ? std::nullopt : std::optional<std::string>(folder);
+}
+
+// Before Qt: finds the display Qt will open and asks the running copy there to come forward.
+// Returns the status to end with, or nothing when this start is to open its window, with the name
+// of the running copy in `claim` when it could be taken.
+std::optional<int> findDisplayAndRunningCopy(const std::vector<std::string_view>& arguments,
+                                             X11Connections& x11, InstanceClaim& claim) {
+    const DisplayEnvironment environment = systemDisplayEnvironment();
+    DisplayChoice display = chooseDisplay(arguments, environment, systemDisplayProbes(x11));
+    if (!display.found) {
+        std::fprintf(stderr, "%s\n", noDisplayMessage(display.failures).c_str());
+        return 1;
+    }
+
+    // The running copy is asked before the display is opened, so that a later start ends
+    // without connecting to it; the name is taken only once the display is known to open.
+    const InstancePaths paths =
+        instancePaths(::geteuid(), display.key, environment.runtimeFolder, temporaryFolder());
+    const Reach running =
+        paths.error.empty()
+            ? reachListener(paths.socket, kRaiseRequest, kRaisedAnswer, kAnswerMilliseconds).reach
+            : Reach::Failed;
+    if (running == Reach::Reached) return 0;
+    if (!display.x11ToConfirm.empty() && !x11.open(display.x11ToConfirm)) {
+        display.failures.push_back(x11Failure(display.x11ToConfirm));
+        std::fprintf(stderr, "%s\n", noDisplayMessage(display.failures).c_str());
+        return 1;
+    }
+    claim.outcome = InstanceClaim::Outcome::NoAnswer;
+    if (running != Reach::NoAnswer) claim = claimInstance(paths, kAnswerMilliseconds);
+    if (claim.outcome == InstanceClaim::Outcome::Answered) return 0;
+    if (claim.outcome == InstanceClaim::Outcome::NoAnswer) {
+        std::fputs(kNoAnswerLine, stderr);
+    } else if (claim.outcome == InstanceClaim::Outcome::Unusable) {
+        std::fprintf(stderr, "tabulor: %s; later starts will not find this window\n",
+                     claim.error.c_str());
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int runTabulor(int argc, char** argv) {
@@ -55,21 +103,19 @@ int runTabulor(int argc, char** argv) {
             break;
     }
 
-    const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
-    const QString socketName =
-        QString::fromStdString(instanceSocket(getuid(), runtimeFolder.toStdString()));
-    if (SingleInstance(socketName).askRunningCopy()) return 0;
+    X11Connections x11;
+    InstanceClaim claim;
+    if (const std::optional<int> status = findDisplayAndRunningCopy(arguments, x11, claim))
+        return *status;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
     QApplication::setApplicationVersion(versionNumber());
     QGuiApplication::setDesktopFileName(QStringLiteral(TABULOR_APP_ID));
     QApplication::setWindowIcon(smallApplicationIcon());
-
-    // Asked again now that we can listen: a copy may have started in the meantime. Made after
-    // the application, so that its socket notifier goes before the event loop does.
-    SingleInstance instance(socketName);
-    if (instance.handOverToRunningCopy()) return 0;
+    x11.closeAll();
+    // After the application, so that its socket notifier goes before the event loop does.
+    SingleInstance instance(std::move(claim));
 
     const SystemClock clock;
     const SystemPower power;
@@ -80,6 +126,7 @@ int runTabulor(int argc, char** argv) {
     const CloseOnSignal closeOnSignal(*window);
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(),
                      &MainWindow::bringForward);
+    instance.startAnswering();
     return QApplication::exec();
 }
 

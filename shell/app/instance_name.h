@@ -1,5 +1,5 @@
 #pragma once
-// The name under which the running copy of one user listens for later starts.
+// The name under which the running copy of one user on one display listens for later starts.
 
 #include <cstdint>
 #include <string>
@@ -7,17 +7,13 @@
 
 namespace tabulor {
 
-// Derived from the numeric user id, since $USER may be unset; each user gets a copy of their own.
-std::string instanceName(std::uint32_t userId);
+// The socket's path in `folder` for user `userId` on the display `displayKey`: the key spelled
+// out in the name while the path fits a socket address, a hash of it otherwise. Derived from the
+// numeric user id, since $USER may be unset.
+std::string instanceSocketPath(std::string_view folder, std::uint32_t userId,
+                               std::string_view displayKey);
 
-// Where the socket lives: inside the user's private runtime folder when there is one, where no
-// other user can take the name first; otherwise the bare name, which goes in the temporary
-// folder. A runtime folder too deep for a socket address falls back to the bare name too, since
-// a copy that cannot be found again is worse than a shared folder.
-std::string instanceSocket(std::uint32_t userId, std::string_view runtimeFolder);
-
-// The file path of a socket: a bare name lies in `temporaryFolder`, anything with a slash is a
-// path already.
-std::string socketPath(std::string_view socket, std::string_view temporaryFolder);
+// The lock beside the socket, held by the running copy for its whole life.
+std::string instanceLockPath(std::string_view socketPath);
 
 }  // namespace tabulor

@@ -6,9 +6,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <vector>
 
 namespace tabulor {
 
@@ -42,10 +44,16 @@ bool sameUser(int fd) {
     return credentials.uid == ::geteuid();
 }
 
-// Connects a non-blocking socket; a full queue is waited out in short steps up to the timeout.
-int connectWithin(int fd, const sockaddr_un& address, int timeoutMilliseconds) {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+using Deadline = std::chrono::steady_clock::time_point;
+
+int millisecondsUntil(Deadline deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
+
+// Connects a non-blocking socket; a full queue is waited out in short steps up to the deadline.
+int connectBefore(int fd, const sockaddr_un& address, Deadline deadline) {
     for (;;) {
         if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
             return 0;
@@ -53,6 +61,23 @@ int connectWithin(int fd, const sockaddr_un& address, int timeoutMilliseconds) {
         if (errno != EAGAIN || std::chrono::steady_clock::now() >= deadline) return errno;
         ::poll(nullptr, 0, kRetryMilliseconds);
     }
+}
+
+// True when the peer sends `answer` before the deadline; a hang-up or anything else is no answer.
+bool readAnswer(int fd, std::string_view answer, Deadline deadline) {
+    std::string received;
+    while (received.size() < answer.size()) {
+        pollfd watched{fd, POLLIN, 0};
+        const int ready = ::poll(&watched, 1, millisecondsUntil(deadline));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0) return false;
+        char buffer[64];
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (got <= 0) return false;
+        received.append(buffer, static_cast<std::size_t>(got));
+    }
+    return received.starts_with(answer);
 }
 
 }  // namespace
@@ -65,29 +90,50 @@ bool fitsSocketAddress(std::string_view path) {
     return path.size() <= maxSocketPathLength() && path.find('\0') == std::string_view::npos;
 }
 
-ReachResult reachListener(const std::string& path, std::string_view message,
-                          int timeoutMilliseconds) {
+ReachResult reachListener(const std::string& path, std::string_view request,
+                          std::string_view answer, int timeoutMilliseconds) {
     sockaddr_un address;
     if (!makeAddress(path, address)) return {Reach::Failed, tooLong(path)};
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) return {Reach::Failed, describe("socket", errno)};
-    const int error = connectWithin(fd, address, timeoutMilliseconds);
+    const int error = connectBefore(fd, address, deadline);
     if (error != 0) {
         ::close(fd);
         if (error == ECONNREFUSED || error == ENOENT) return {Reach::NobodyListening, {}};
+        // A queue that stays full belongs to a listener that takes nothing.
+        if (error == EAGAIN) return {Reach::NoAnswer, {}};
         return {Reach::Failed, describe("connect to " + path, error)};
     }
     if (!sameUser(fd)) {
         ::close(fd);
         return {Reach::Failed, path + " is held by another user"};
     }
-    // The request is a courtesy: the connection itself is the request.
+    // The connection itself is the request, and a quick listener may answer and hang up before
+    // the request is sent: a failed send still leaves the answer to be read.
     ssize_t sent;
     do {
-        sent = ::send(fd, message.data(), message.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        sent = ::send(fd, request.data(), request.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     } while (sent < 0 && errno == EINTR);
+    const bool answered = readAnswer(fd, answer, deadline);
     ::close(fd);
-    return {Reach::Reached, {}};
+    return {answered ? Reach::Reached : Reach::NoAnswer, {}};
+}
+
+bool acceptsConnections(const std::string& path) {
+    sockaddr_un address;
+    if (!makeAddress(path, address)) return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    int result;
+    do {
+        result = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    } while (result != 0 && errno == EINTR);
+    // A full queue still has a listener behind it; waiting for room could take for ever.
+    const bool listening = result == 0 || errno == EAGAIN;
+    ::close(fd);
+    return listening;
 }
 
 LocalListener listenAt(const std::string& path) {
@@ -101,12 +147,6 @@ LocalListener listenAt(const std::string& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         listener.error = describe("socket", errno);
-        return listener;
-    }
-    // A file left behind would make bind fail; nobody listens on it, or we would have reached it.
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-        listener.error = describe("remove " + path, errno);
-        ::close(fd);
         return listener;
     }
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
@@ -129,19 +169,46 @@ LocalListener listenAt(const std::string& path) {
     return listener;
 }
 
-Accepted acceptWaiting(const LocalListener& listener) {
+std::string removeStaleSocket(const std::string& path) {
+    struct stat found {};
+    if (::lstat(path.c_str(), &found) != 0) {
+        return errno == ENOENT ? std::string() : describe("look at " + path, errno);
+    }
+    if (!S_ISSOCK(found.st_mode)) return path + " is not a socket";
+    if (found.st_uid != ::geteuid()) return path + " is a socket of another user";
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return describe("remove " + path, errno);
+    return {};
+}
+
+Accepted answerWaiting(const LocalListener& listener, std::string_view answer,
+                       const std::function<void()>& comeForward) {
     Accepted accepted;
     if (listener.fd < 0) return accepted;
+    std::vector<int> waiting;
     for (;;) {
-        const int fd = ::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC);
+        const int fd = ::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) {
             if (errno == EINTR || errno == ECONNABORTED) continue;
             accepted.stuck = errno != EAGAIN && errno != EWOULDBLOCK;
-            return accepted;
+            break;
         }
-        if (sameUser(fd)) ++accepted.fromThisUser;
+        if (sameUser(fd)) {
+            waiting.push_back(fd);
+        } else {
+            ::close(fd);
+        }
+    }
+    // The answer tells a later start that a window has come forward, so it goes after.
+    if (!waiting.empty() && comeForward) comeForward();
+    for (const int fd : waiting) {
+        ssize_t sent;
+        do {
+            sent = ::send(fd, answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        } while (sent < 0 && errno == EINTR);
+        if (sent == static_cast<ssize_t>(answer.size())) ++accepted.answered;
         ::close(fd);
     }
+    return accepted;
 }
 
 void closeListener(LocalListener& listener) {

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,9 @@ std::size_t maxSocketPathLength();
 bool fitsSocketAddress(std::string_view path);
 
 enum class Reach {
-    Reached,          // a listener of this user took the connection and the message
-    NobodyListening,  // no file, or a file nobody listens on: a copy that crashed left it
+    Reached,          // a listener of this user answered: what was asked has been done
+    NobodyListening,  // no file, or a socket nobody listens on: a copy that crashed left it
+    NoAnswer,         // a listener of this user did not answer in time: stopped or hung
     Failed,           // something else; `error` says what
 };
 
@@ -25,10 +27,13 @@ struct ReachResult {
     std::string error;
 };
 
-// Connects to the listener at `path`, sends `message` and hangs up, waiting at most
-// `timeoutMilliseconds` for room in a full queue. A listener of another user is no copy of ours.
-ReachResult reachListener(const std::string& path, std::string_view message,
-                          int timeoutMilliseconds);
+// Connects to the listener at `path`, sends `request` and waits for `answer`, all within
+// `timeoutMilliseconds`. A listener of another user is no copy of ours: it is sent nothing.
+ReachResult reachListener(const std::string& path, std::string_view request,
+                          std::string_view answer, int timeoutMilliseconds);
+
+// Whether something listens at `path`; it is sent nothing.
+bool acceptsConnections(const std::string& path);
 
 // A listening socket and the file it made; `fd` is -1 when listening failed.
 struct LocalListener {
@@ -39,19 +44,26 @@ struct LocalListener {
     std::string error;
 };
 
-// Removes whatever is left at `path`, then listens there, non-blocking, the file readable and
-// writable by this user only. The caller has made sure that nobody listens there.
+// Listens at `path`, which must be free, non-blocking, the file readable and writable by this
+// user only.
 LocalListener listenAt(const std::string& path);
 
+// Makes `path` free for listenAt by removing what a copy that ended without cleaning up left
+// there, but only a socket of this user: anything else is left alone. Empty when the path is
+// free, otherwise what is in the way.
+std::string removeStaleSocket(const std::string& path);
+
 struct Accepted {
-    int fromThisUser = 0;
+    int answered = 0;
     // A connection waits that cannot be taken now (no descriptor free): asking again at once
     // would only spin.
     bool stuck = false;
 };
 
-// Takes every waiting connection and hangs up on it.
-Accepted acceptWaiting(const LocalListener& listener);
+// Takes every waiting connection. When any is of this user, calls `comeForward` once, then sends
+// each of them `answer`; every connection is hung up on.
+Accepted answerWaiting(const LocalListener& listener, std::string_view answer,
+                       const std::function<void()>& comeForward);
 
 // Stops listening and removes the socket file, unless another copy has put its own in its place.
 void closeListener(LocalListener& listener);

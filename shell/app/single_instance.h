@@ -1,39 +1,35 @@
 #pragma once
-// One running copy per user: the first start listens on a local socket of its own name; a later
-// start connects, asks it to come forward and ends.
+// One running copy per user and display: the copy that took the name answers later starts by
+// bringing its window forward, and only then tells them so.
 
 #include <QObject>
 #include <QSocketNotifier>
-#include <QString>
 #include <memory>
-#include <string>
 
-#include "shell/app/local_socket.h"
+#include "shell/app/instance_claim.h"
 
 namespace tabulor {
 
 class SingleInstance final : public QObject {
     Q_OBJECT
   public:
-    // `name` is a path, or a bare name for the temporary folder.
-    explicit SingleInstance(QString name, QObject* parent = nullptr);
+    // Keeps `claim` for its life and releases it at the end.
+    explicit SingleInstance(InstanceClaim claim, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another copy is running and has been asked to come forward: this process is
-    // to end. Otherwise this copy now listens, and `activationRequested` tells of later starts.
-    bool handOverToRunningCopy();
-    // Only the asking half, which needs no application object: a later start can end before
-    // it connects to the display at all.
-    bool askRunningCopy() const;
+    InstanceClaim::Outcome outcome() const { return claim_.outcome; }
+
+    // From now on each later start raises `activationRequested` and is answered after it. Until
+    // then they wait in the queue: an answer must not come before there is a window to show.
+    void startAnswering();
 
   signals:
     void activationRequested();
 
   private:
-    void acceptConnections();
+    void answerConnections();
 
-    std::string path_;
-    LocalListener listener_;
+    InstanceClaim claim_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -1,9 +1,8 @@
 // The window's rules without a window: full-screen switching, repaint regions, the timer tick,
-// the build date and the instance name.
+// the build date.
 #include <gtest/gtest.h>
 
 #include "shell/app/build_date.h"
-#include "shell/app/instance_name.h"
 #include "shell/app/shell_state.h"
 #include "shell/resources/embedded_images.h"
 
@@ -91,18 +90,6 @@ TEST(BuildDate, CompilerDatesBecomeNarrowText) {
                  {" May  1 2024 ", "May 1 2024"}};
     for (const auto& c : cases)
         EXPECT_EQ(buildDateText(c.compiler), c.shown);
-}
-
-TEST(InstanceName, OnePerUserId) {
-    EXPECT_EQ(instanceName(1000), "tabulor-1000");
-    EXPECT_EQ(instanceName(0), "tabulor-0");
-    EXPECT_NE(instanceName(1000), instanceName(1001));
-}
-
-TEST(InstanceName, SocketInTheRuntimeFolderWhenThereIsOne) {
-    EXPECT_EQ(instanceSocket(1000, "/run/user/1000"), "/run/user/1000/tabulor-1000");
-    EXPECT_EQ(instanceSocket(1000, "/run/user/1000/"), "/run/user/1000/tabulor-1000");
-    EXPECT_EQ(instanceSocket(1000, ""), "tabulor-1000");
 }
 
 }  // namespace

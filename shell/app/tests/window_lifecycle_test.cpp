@@ -1,20 +1,25 @@
 // The window's life: the message timer, the Tools commands and accelerators, the About box,
 // the ways it ends, start-up failure and the single running copy.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 
 #include "shell/app/about_box.h"
 #include "shell/app/build_info.h"
+#include "shell/app/instance_folder.h"
 #include "shell/app/key_map.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/start_up.h"
@@ -207,78 +212,72 @@ TEST(StartUp, EachMissingImageShowsCantCreateCalculator) {
     }
 }
 
-TEST(SingleInstanceTest, ALaterStartReachesTheFirstAndEnds) {
-    const QString name = QStringLiteral("tabulor-test-%1").arg(QCoreApplication::applicationPid());
-    SingleInstance first(name);
-    ASSERT_FALSE(first.handOverToRunningCopy());
-    QSignalSpy raised(&first, &SingleInstance::activationRequested);
-    SingleInstance second(name);
-    EXPECT_TRUE(second.handOverToRunningCopy());
-    EXPECT_TRUE(raised.wait(2000));
-    EXPECT_EQ(raised.count(), 1);
-}
+// A running copy keyed on a display of its own, in a private folder of the test's.
+class RunningCopy {
+  public:
+    RunningCopy()
+        : paths_(instancePaths(::geteuid(), "qpa-test", folder_.path().toStdString(), {})),
+          instance_(claimInstance(paths_, 300)) {}
 
-TEST(SingleInstanceTest, AskingAloneNeverListens) {
-    const QString name = QStringLiteral("tabulor-ask-%1").arg(QCoreApplication::applicationPid());
-    SingleInstance asking(name);
-    EXPECT_FALSE(asking.askRunningCopy());
-    EXPECT_FALSE(SingleInstance(name).askRunningCopy());
-    SingleInstance first(name);
-    ASSERT_FALSE(first.handOverToRunningCopy());
-    QSignalSpy raised(&first, &SingleInstance::activationRequested);
-    EXPECT_TRUE(SingleInstance(name).askRunningCopy());
-    EXPECT_TRUE(raised.wait(2000));
-}
+    SingleInstance& instance() { return instance_; }
+    const InstancePaths& paths() const { return paths_; }
 
-TEST(SingleInstanceTest, AStaleSocketFileDoesNotBlockTheFirstStart) {
-    const QString name = QStringLiteral("tabulor-stale-%1").arg(QCoreApplication::applicationPid());
-    // A crashed copy leaves its socket file behind with nobody listening.
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / name.toStdString();
-    std::FILE* left = std::fopen(file.c_str(), "w");
-    ASSERT_NE(left, nullptr);
-    std::fclose(left);
-    SingleInstance instance(name);
-    EXPECT_FALSE(instance.handOverToRunningCopy());
-    SingleInstance later(name);
-    EXPECT_TRUE(later.handOverToRunningCopy());
-}
-
-TEST(SingleInstanceTest, APathInTheRuntimeFolderIsUsedAsItIsAndRemovedAtTheEnd) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("tabulor-runtime-" + std::to_string(QCoreApplication::applicationPid()));
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path socket = folder / "tabulor-test";
-    {
-        SingleInstance first(QString::fromStdString(socket.string()));
-        ASSERT_FALSE(first.handOverToRunningCopy());
-        EXPECT_TRUE(std::filesystem::is_socket(socket));
-        SingleInstance second(QString::fromStdString(socket.string()));
-        EXPECT_TRUE(second.handOverToRunningCopy());
+    // A later start, from another thread as if from another process; the event loop runs
+    // until it has its result.
+    Reach laterStart(int timeoutMilliseconds) {
+        auto asking = std::async(std::launch::async, [this, timeoutMilliseconds] {
+            return reachListener(paths_.socket, kRaiseRequest, kRaisedAnswer, timeoutMilliseconds)
+                .reach;
+        });
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return asking.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+            timeoutMilliseconds + 2000));
+        return asking.get();
     }
-    // A copy that ends normally leaves nothing behind.
+
+  private:
+    QTemporaryDir folder_;
+    InstancePaths paths_;
+    SingleInstance instance_;
+};
+
+TEST(SingleInstanceTest, AnswersOnlyOnceThereIsAWindowAndCleansUpAtTheEnd) {
+    std::string socket;
+    {
+        RunningCopy first;
+        ASSERT_EQ(first.instance().outcome(), InstanceClaim::Outcome::Listening);
+        socket = first.paths().socket;
+        EXPECT_TRUE(std::filesystem::is_socket(socket));
+        QSignalSpy raised(&first.instance(), &SingleInstance::activationRequested);
+        EXPECT_EQ(first.laterStart(300), Reach::NoAnswer);
+        EXPECT_EQ(raised.count(), 0);
+        first.instance().startAnswering();
+        EXPECT_EQ(first.laterStart(2000), Reach::Reached);
+        EXPECT_GE(raised.count(), 1);
+    }
+    // A copy that ends normally leaves no socket behind.
     EXPECT_FALSE(std::filesystem::exists(socket));
-    std::filesystem::remove_all(folder);
 }
 
 TEST_F(Lifecycle, ALaterStartBringsTheWindowForwardWithItsAboutBoxOnTop) {
-    const QString name = QStringLiteral("tabulor-about-%1").arg(QCoreApplication::applicationPid());
-    SingleInstance first(name);
-    ASSERT_FALSE(first.handOverToRunningCopy());
-    QObject::connect(&first, &SingleInstance::activationRequested, window.get(),
+    RunningCopy first;
+    ASSERT_EQ(first.instance().outcome(), InstanceClaim::Outcome::Listening);
+    QObject::connect(&first.instance(), &SingleInstance::activationRequested, window.get(),
                      &MainWindow::bringForward);
+    first.instance().startAnswering();
     bool aboutOnTop = false;
+    Reach later = Reach::Failed;
     whileAboutIsOpen([&](AboutBox& box) {
         // Something else has the focus when the later start comes.
         QWidget other;
         other.show();
         other.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        SingleInstance later(name);
-        EXPECT_TRUE(later.handOverToRunningCopy());
+        later = first.laterStart(2000);
         aboutOnTop = QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }, 2000);
     });
     window->showAbout();
+    EXPECT_EQ(later, Reach::Reached);
     EXPECT_TRUE(aboutOnTop);
 }
 

@@ -1,0 +1,124 @@
+#include "shell/app/instance_claim.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+namespace tabulor {
+
+namespace {
+
+constexpr int kRetryMilliseconds = 10;
+
+InstanceClaim ended(InstanceClaim::Outcome outcome, std::string error = {}) {
+    InstanceClaim claim;
+    claim.outcome = outcome;
+    claim.error = std::move(error);
+    return claim;
+}
+
+InstanceClaim fromReach(const ReachResult& reached) {
+    switch (reached.reach) {
+        case Reach::Reached:
+            return ended(InstanceClaim::Outcome::Answered);
+        case Reach::NoAnswer:
+            return ended(InstanceClaim::Outcome::NoAnswer);
+        case Reach::NobodyListening:
+        case Reach::Failed:
+            break;
+    }
+    return ended(InstanceClaim::Outcome::Unusable, reached.error);
+}
+
+// Opens the lock without following a link and checks that it is a file of this user; root could
+// otherwise be made to lock, or create, a file of someone else's choosing.
+int openLock(const std::string& path, std::string& error) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return -1;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+        error = path + " is not a lock file of this user";
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The holder of the lock may be between locking and listening: asked again until the deadline.
+InstanceClaim askHolder(const InstancePaths& paths, int answerMilliseconds) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(answerMilliseconds);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        const ReachResult reached = reachListener(
+            paths.socket, kRaiseRequest, kRaisedAnswer,
+            static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0)));
+        if (reached.reach != Reach::NobodyListening) return fromReach(reached);
+        if (std::chrono::steady_clock::now() >= deadline)
+            return ended(InstanceClaim::Outcome::NoAnswer);
+        ::poll(nullptr, 0, kRetryMilliseconds);
+    }
+}
+
+}  // namespace
+
+InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
+                            const std::function<void()>& beforeLocking) {
+    if (!paths.error.empty()) return ended(InstanceClaim::Outcome::Unusable, paths.error);
+    const ReachResult first =
+        reachListener(paths.socket, kRaiseRequest, kRaisedAnswer, answerMilliseconds);
+    if (first.reach == Reach::Reached || first.reach == Reach::NoAnswer) return fromReach(first);
+    // Nobody answered at the name, or whatever holds it is not ours: only the lock says who may
+    // take it.
+    if (beforeLocking) beforeLocking();
+    InstanceClaim claim;
+    claim.lockFd = openLock(paths.lock, claim.error);
+    if (claim.lockFd < 0) return claim;
+    int locked;
+    do {
+        locked = ::flock(claim.lockFd, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0) {
+        const int error = errno;
+        ::close(claim.lockFd);
+        if (error != EWOULDBLOCK) {
+            return ended(InstanceClaim::Outcome::Unusable,
+                         "cannot lock " + paths.lock + ": " + std::strerror(error));
+        }
+        return askHolder(paths, answerMilliseconds);
+    }
+    // The lock is ours, so no copy lives behind a socket left at the name.
+    claim.error = removeStaleSocket(paths.socket);
+    if (claim.error.empty()) {
+        claim.listener = listenAt(paths.socket);
+        claim.error = claim.listener.error;
+    }
+    if (claim.listener.fd < 0) {
+        // Let go at once: the next start finds the same obstacle quickly instead of waiting for
+        // an answer from a copy that cannot give one.
+        ::close(claim.lockFd);
+        claim.lockFd = -1;
+        return claim;
+    }
+    claim.outcome = InstanceClaim::Outcome::Listening;
+    return claim;
+}
+
+void releaseInstance(InstanceClaim& claim) {
+    closeListener(claim.listener);
+    if (claim.lockFd >= 0) ::close(claim.lockFd);
+    claim.lockFd = -1;
+}
+
+}  // namespace tabulor

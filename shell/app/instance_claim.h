@@ -1,0 +1,43 @@
+#pragma once
+// Taking the name of the running copy, or asking the copy that has it to come forward. The lock
+// beside the socket makes the taking atomic: only its holder ever removes or binds the socket, so
+// two starts at the same moment cannot delete each other's live socket.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "shell/app/instance_folder.h"
+#include "shell/app/local_socket.h"
+
+namespace tabulor {
+
+inline constexpr std::string_view kRaiseRequest = "raise\n";
+inline constexpr std::string_view kRaisedAnswer = "raised\n";
+// How long a later start waits for the running copy's answer before it opens a window itself.
+inline constexpr int kAnswerMilliseconds = 1000;
+
+struct InstanceClaim {
+    enum class Outcome {
+        Listening,  // this copy has the name: later starts will reach it
+        Answered,   // the copy that has the name brought its window forward
+        NoAnswer,   // the copy that has the name did not answer: stopped or hung
+        Unusable,   // the name cannot be had (`error` says why); nobody will find this copy
+    };
+    Outcome outcome = Outcome::Unusable;
+    int lockFd = -1;
+    LocalListener listener;
+    std::string error;
+};
+
+// Asks the running copy at `paths` to come forward, waiting up to `answerMilliseconds` for its
+// answer; when nobody has the name, takes it. `beforeLocking` runs between finding nobody and
+// taking the lock; a test uses it to start a rival copy at the worst moment.
+InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
+                            const std::function<void()>& beforeLocking = {});
+
+// Stops listening and removes the socket, then lets go of the lock. The lock file stays: removing
+// it would let the next two starts lock two different files.
+void releaseInstance(InstanceClaim& claim);
+
+}  // namespace tabulor

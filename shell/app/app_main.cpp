@@ -64,9 +64,11 @@ std::optional<int> findDisplayAndRunningCopy(const std::vector<std::string_view>
     // without connecting to it; the name is taken only once the display is known to open.
     const InstancePaths paths =
         instancePaths(::geteuid(), display.key, environment.runtimeFolder, temporaryFolder());
+    const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
+    const std::string request = raiseRequest(token == nullptr ? "" : token);
     const Reach running =
         paths.error.empty()
-            ? reachListener(paths.socket, kRaiseRequest, kRaisedAnswer, kAnswerMilliseconds).reach
+            ? reachListener(paths.socket, request, kRaisedAnswer, kAnswerMilliseconds).reach
             : Reach::Failed;
     if (running == Reach::Reached) return 0;
     if (!display.x11ToConfirm.empty() && !x11.open(display.x11ToConfirm)) {
@@ -75,7 +77,7 @@ std::optional<int> findDisplayAndRunningCopy(const std::vector<std::string_view>
         return 1;
     }
     claim.outcome = InstanceClaim::Outcome::NoAnswer;
-    if (running != Reach::NoAnswer) claim = claimInstance(paths, kAnswerMilliseconds);
+    if (running != Reach::NoAnswer) claim = claimInstance(paths, kAnswerMilliseconds, {}, request);
     if (claim.outcome == InstanceClaim::Outcome::Answered) return 0;
     if (claim.outcome == InstanceClaim::Outcome::NoAnswer) {
         std::fputs(kNoAnswerLine, stderr);

@@ -55,14 +55,15 @@ int openLock(const std::string& path, std::string& error) {
 }
 
 // The holder of the lock may be between locking and listening: asked again until the deadline.
-InstanceClaim askHolder(const InstancePaths& paths, int answerMilliseconds) {
+InstanceClaim askHolder(const InstancePaths& paths, int answerMilliseconds,
+                        std::string_view request) {
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(answerMilliseconds);
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         const ReachResult reached = reachListener(
-            paths.socket, kRaiseRequest, kRaisedAnswer,
+            paths.socket, request, kRaisedAnswer,
             static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0)));
         if (reached.reach != Reach::NobodyListening) return fromReach(reached);
         if (std::chrono::steady_clock::now() >= deadline)
@@ -73,11 +74,29 @@ InstanceClaim askHolder(const InstancePaths& paths, int answerMilliseconds) {
 
 }  // namespace
 
+std::string raiseRequest(std::string_view activationToken) {
+    constexpr std::size_t kLongestToken = 256;
+    const bool plain = !activationToken.empty() && activationToken.size() <= kLongestToken &&
+                       std::all_of(activationToken.begin(), activationToken.end(),
+                                   [](char c) { return c > ' ' && c < 0x7f; });
+    if (!plain) return std::string(kRaiseRequest);
+    return "raise " + std::string(activationToken) + "\n";
+}
+
+std::string activationTokenOf(std::string_view requestLine) {
+    constexpr std::string_view kPrefix = "raise ";
+    if (!requestLine.starts_with(kPrefix)) return {};
+    const std::string_view token = requestLine.substr(kPrefix.size());
+    // Only what raiseRequest would send: anything else is no token.
+    return raiseRequest(token) == std::string(requestLine) + "\n" ? std::string(token)
+                                                                  : std::string();
+}
+
 InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
-                            const std::function<void()>& beforeLocking) {
+                            const std::function<void()>& beforeLocking, std::string_view request) {
     if (!paths.error.empty()) return ended(InstanceClaim::Outcome::Unusable, paths.error);
     const ReachResult first =
-        reachListener(paths.socket, kRaiseRequest, kRaisedAnswer, answerMilliseconds);
+        reachListener(paths.socket, request, kRaisedAnswer, answerMilliseconds);
     if (first.reach == Reach::Reached || first.reach == Reach::NoAnswer) return fromReach(first);
     // Nobody answered at the name, or whatever holds it is not ours: only the lock says who may
     // take it.
@@ -96,7 +115,7 @@ InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
             return ended(InstanceClaim::Outcome::Unusable,
                          "cannot lock " + paths.lock + ": " + std::strerror(error));
         }
-        return askHolder(paths, answerMilliseconds);
+        return askHolder(paths, answerMilliseconds, request);
     }
     // The lock is ours, so no copy lives behind a socket left at the name.
     claim.error = removeStaleSocket(paths.socket);

@@ -30,11 +30,20 @@ struct InstanceClaim {
     std::string error;
 };
 
-// Asks the running copy at `paths` to come forward, waiting up to `answerMilliseconds` for its
-// answer; when nobody has the name, takes it. `beforeLocking` runs between finding nobody and
-// taking the lock; a test uses it to start a rival copy at the worst moment.
+// The request of a later start: "raise", followed by the activation token its launcher gave it,
+// so that the running copy may use it to come forward where the compositor asks for one. A
+// token that is empty or not plain printable text is left out.
+std::string raiseRequest(std::string_view activationToken);
+// The token a request line (without its newline) carries, or empty.
+std::string activationTokenOf(std::string_view requestLine);
+
+// Asks the running copy at `paths` to come forward with `request`, waiting up to
+// `answerMilliseconds` for its answer; when nobody has the name, takes it. `beforeLocking` runs
+// between finding nobody and taking the lock; a test uses it to start a rival copy at the worst
+// moment.
 InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
-                            const std::function<void()>& beforeLocking = {});
+                            const std::function<void()>& beforeLocking = {},
+                            std::string_view request = kRaiseRequest);
 
 // Stops listening and removes the socket, then lets go of the lock. The lock file stays: removing
 // it would let the next two starts lock two different files.

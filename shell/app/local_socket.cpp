@@ -18,6 +18,8 @@ namespace {
 
 constexpr int kBacklog = 8;
 constexpr int kRetryMilliseconds = 10;
+constexpr int kRequestMilliseconds = 100;
+constexpr std::size_t kMaxRequestBytes = 512;
 
 std::string describe(std::string_view what, int error) {
     return std::string(what) + ": " + std::strerror(error);
@@ -63,21 +65,23 @@ int connectBefore(int fd, const sockaddr_un& address, Deadline deadline) {
     }
 }
 
-// True when the peer sends `answer` before the deadline; a hang-up or anything else is no answer.
-bool readAnswer(int fd, std::string_view answer, Deadline deadline) {
+// What the peer sends before the deadline, up to and including its first newline or `limit`
+// bytes; less when it hangs up or sends nothing more.
+std::string receiveLine(int fd, Deadline deadline, std::size_t limit) {
     std::string received;
-    while (received.size() < answer.size()) {
+    while (received.size() < limit && received.find('\n') == std::string::npos) {
         pollfd watched{fd, POLLIN, 0};
         const int ready = ::poll(&watched, 1, millisecondsUntil(deadline));
         if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) return false;
+        if (ready <= 0) break;
         char buffer[64];
-        const ssize_t got = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        const std::size_t wanted = std::min(sizeof buffer, limit - received.size());
+        const ssize_t got = ::recv(fd, buffer, wanted, MSG_DONTWAIT);
         if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (got <= 0) return false;
+        if (got <= 0) break;
         received.append(buffer, static_cast<std::size_t>(got));
     }
-    return received.starts_with(answer);
+    return received;
 }
 
 }  // namespace
@@ -116,7 +120,7 @@ ReachResult reachListener(const std::string& path, std::string_view request,
     do {
         sent = ::send(fd, request.data(), request.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     } while (sent < 0 && errno == EINTR);
-    const bool answered = readAnswer(fd, answer, deadline);
+    const bool answered = receiveLine(fd, deadline, answer.size()).starts_with(answer);
     ::close(fd);
     return {answered ? Reach::Reached : Reach::NoAnswer, {}};
 }
@@ -181,7 +185,7 @@ std::string removeStaleSocket(const std::string& path) {
 }
 
 Accepted answerWaiting(const LocalListener& listener, std::string_view answer,
-                       const std::function<void()>& comeForward) {
+                       const std::function<void(const std::vector<std::string>&)>& comeForward) {
     Accepted accepted;
     if (listener.fd < 0) return accepted;
     std::vector<int> waiting;
@@ -198,8 +202,18 @@ Accepted answerWaiting(const LocalListener& listener, std::string_view answer,
             ::close(fd);
         }
     }
+    // A later start sends its request as soon as it is connected; one that sends nothing costs
+    // the window no more than a moment.
+    const Deadline readBy =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kRequestMilliseconds);
+    std::vector<std::string> requests;
+    for (const int fd : waiting) {
+        std::string line = receiveLine(fd, readBy, kMaxRequestBytes);
+        if (line.ends_with('\n')) line.pop_back();
+        requests.push_back(std::move(line));
+    }
     // The answer tells a later start that a window has come forward, so it goes after.
-    if (!waiting.empty() && comeForward) comeForward();
+    if (!waiting.empty() && comeForward) comeForward(requests);
     for (const int fd : waiting) {
         ssize_t sent;
         do {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabulor {
 
@@ -60,10 +61,11 @@ struct Accepted {
     bool stuck = false;
 };
 
-// Takes every waiting connection. When any is of this user, calls `comeForward` once, then sends
-// each of them `answer`; every connection is hung up on.
+// Takes every waiting connection. When any is of this user, reads the first line each of them
+// sent (its request, without the newline; empty when it sent none in time), calls `comeForward`
+// once with them, then sends each of them `answer`; every connection is hung up on.
 Accepted answerWaiting(const LocalListener& listener, std::string_view answer,
-                       const std::function<void()>& comeForward);
+                       const std::function<void(const std::vector<std::string>&)>& comeForward);
 
 // Stops listening and removes the socket file, unless another copy has put its own in its place.
 void closeListener(LocalListener& listener);

@@ -186,7 +186,11 @@ void MainWindow::messageTick() {
     requestRepaint(tabulor::messageTick(*calculator_));
 }
 
-void MainWindow::bringForward() {
+void MainWindow::bringForward(const QString& activationToken) {
+    // Qt's Wayland shell hands this token to the activation protocol when the compositor offers
+    // it, and takes it out of the environment once used.
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith("wayland"))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
     showNormal();
     raise();
     activateWindow();

@@ -55,8 +55,9 @@ class MainWindow final : public QWidget, private WindowLink {
     void resetCalculator();
     void exitApplication();
     void messageTick();
-    // Raises and activates the window, and the About box over it when that is open.
-    void bringForward();
+    // Raises and activates the window, and the About box over it when that is open. On Wayland
+    // the activation token of the start that asked lets the compositor grant the focus.
+    void bringForward(const QString& activationToken = {});
     // Up to the largest zoom whose window fits the screen; an explicit larger one is kept.
     void zoomIn();
     void zoomOut() { setZoom(zoom() - 1); }

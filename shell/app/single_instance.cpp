@@ -1,6 +1,8 @@
 #include "shell/app/single_instance.h"
 
 #include <QTimer>
+#include <string>
+#include <vector>
 
 namespace tabulor {
 
@@ -25,8 +27,15 @@ void SingleInstance::startAnswering() {
 }
 
 void SingleInstance::answerConnections() {
-    const Accepted accepted =
-        answerWaiting(claim_.listener, kRaisedAnswer, [this] { emit activationRequested(); });
+    const Accepted accepted = answerWaiting(
+        claim_.listener, kRaisedAnswer, [this](const std::vector<std::string>& requests) {
+            // Of several starts at once, the newest token is as good as any.
+            std::string token;
+            for (const std::string& request : requests) {
+                if (std::string found = activationTokenOf(request); !found.empty()) token = found;
+            }
+            emit activationRequested(QString::fromStdString(token));
+        });
     if (accepted.stuck) {
         // The notifier would fire again at once for the connection still waiting.
         notifier_->setEnabled(false);

@@ -24,7 +24,8 @@ class SingleInstance final : public QObject {
     void startAnswering();
 
   signals:
-    void activationRequested();
+    // `activationToken` is the one a later start was launched with, or empty.
+    void activationRequested(const QString& activationToken);
 
   private:
     void answerConnections();

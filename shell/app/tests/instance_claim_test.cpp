@@ -23,6 +23,24 @@ namespace fs = std::filesystem;
 constexpr uid_t kOtherUser = 65534;
 constexpr int kShortAnswer = 300;
 
+// The token a later start was launched with reaches the running copy only as plain text.
+TEST(RaiseRequest, CarriesAPlainActivationTokenAndNothingElse) {
+    EXPECT_EQ(raiseRequest(""), kRaiseRequest);
+    const std::string request = raiseRequest("tabulor_TIME42-x.y");
+    EXPECT_EQ(request, "raise tabulor_TIME42-x.y\n");
+    EXPECT_EQ(activationTokenOf(std::string_view(request).substr(0, request.size() - 1)),
+              "tabulor_TIME42-x.y");
+    for (const std::string_view unsafe :
+         {std::string_view("two words"), std::string_view("esc\x1b[31m"),
+          std::string_view("line\nbreak"), std::string_view("caf\xc3\xa9")}) {
+        EXPECT_EQ(raiseRequest(unsafe), kRaiseRequest) << unsafe;
+        EXPECT_EQ(activationTokenOf("raise " + std::string(unsafe)), "") << unsafe;
+    }
+    EXPECT_EQ(raiseRequest(std::string(257, 'a')), kRaiseRequest);
+    EXPECT_EQ(activationTokenOf("raise"), "");
+    EXPECT_EQ(activationTokenOf("lower token"), "");
+}
+
 class InstanceClaimTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -64,9 +64,9 @@ class LocalSocket : public ::testing::Test {
     }
 
     // A later start asking from another thread, as another process would.
-    std::future<ReachResult> ask(int timeoutMilliseconds) {
-        return std::async(std::launch::async, [this, timeoutMilliseconds] {
-            return reachListener(path, "raise\n", kAnswer, timeoutMilliseconds);
+    std::future<ReachResult> ask(int timeoutMilliseconds, std::string request = "raise\n") {
+        return std::async(std::launch::async, [this, timeoutMilliseconds, request] {
+            return reachListener(path, request, kAnswer, timeoutMilliseconds);
         });
     }
 
@@ -91,13 +91,19 @@ TEST_F(LocalSocket, ALaterStartIsAnsweredAfterTheWindowCameForward) {
     EXPECT_EQ(made.st_mode & 0777, 0600u);  // no other user may knock
 
     // The answer comes only after the window has come forward.
-    std::future<ReachResult> first = ask(2000);
+    // The request reaches the listener before the answer goes back.
+    std::future<ReachResult> first = ask(2000, "raise token-1\n");
     ASSERT_TRUE(connectionWaiting());
     bool answeredEarly = true;
-    const Accepted accepted = answerWaiting(listener, kAnswer, [&] {
-        answeredEarly = first.wait_for(std::chrono::milliseconds(100)) == std::future_status::ready;
-    });
+    std::vector<std::string> heard;
+    const Accepted accepted =
+        answerWaiting(listener, kAnswer, [&](const std::vector<std::string>& requests) {
+            heard = requests;
+            answeredEarly =
+                first.wait_for(std::chrono::milliseconds(100)) == std::future_status::ready;
+        });
     EXPECT_FALSE(answeredEarly);
+    EXPECT_EQ(heard, std::vector<std::string>{"raise token-1"});
     EXPECT_EQ(accepted.answered, 1);
     EXPECT_EQ(first.get().reach, Reach::Reached);
 
@@ -106,11 +112,11 @@ TEST_F(LocalSocket, ALaterStartIsAnsweredAfterTheWindowCameForward) {
         starts.push_back(ask(2000));
     int answered = 0;
     while (answered < 3 && connectionWaiting())
-        answered += answerWaiting(listener, kAnswer, [] {}).answered;
+        answered += answerWaiting(listener, kAnswer, [](const auto&) {}).answered;
     EXPECT_EQ(answered, 3);
     for (auto& start : starts)
         EXPECT_EQ(start.get().reach, Reach::Reached);
-    const Accepted none = answerWaiting(listener, kAnswer, [] { FAIL(); });
+    const Accepted none = answerWaiting(listener, kAnswer, [](const auto&) { FAIL(); });
     EXPECT_EQ(none.answered, 0);
     EXPECT_FALSE(none.stuck);
 }
@@ -269,7 +275,7 @@ TEST_F(LocalSocket, AConnectionThatCannotBeTakenIsReportedStuckThenTakenLater) {
     std::vector<int> filling;
     for (int fd; (fd = ::dup(listener.fd)) >= 0;)
         filling.push_back(fd);
-    const Accepted stuck = answerWaiting(listener, kAnswer, [] { FAIL(); });
+    const Accepted stuck = answerWaiting(listener, kAnswer, [](const auto&) { FAIL(); });
     for (const int fd : filling)
         ::close(fd);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);

@@ -91,18 +91,40 @@ TEST(TokenMode, JsonObjectPerLine) {
     const CliRun r = run({"--json", "WAIT 1 / 3 = RND"});
     EXPECT_EQ(r.exitCode, kExitOk);
     ASSERT_EQ(lines(r.out).size(), 1u);
-    EXPECT_NE(r.out.find(R"("display": " 0.33", "annunciators": [], "error": 0, "value": 0.33, )"),
-              std::string::npos)
+    EXPECT_NE(
+        r.out.find(R"("display": " 0.33", "message": null, "annunciators": [], "error": 0, )"),
+        std::string::npos)
         << r.out;
     const nlohmann::ordered_json state = nlohmann::ordered_json::parse(r.out);
     std::vector<std::string> keys;
     for (const auto& item : state.items())
         keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"display", "annunciators", "error", "value",
-                                              "entryPending", "isOn", "prefixMode", "depth",
-                                              "decimals", "registers", "tvm"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"display", "message", "annunciators", "error",
+                                              "value", "entryPending", "isOn", "prefixMode",
+                                              "depth", "decimals", "registers", "tvm"}));
     EXPECT_EQ(state["registers"].size(), 10u);
     EXPECT_EQ(state["tvm"]["paymentsPerYear"], 12.0);
+}
+
+TEST(TokenMode, JsonNamesTheMessageOnTheDisplay) {
+    const std::pair<std::string, nlohmann::json> cases[] = {
+        {"", "banner"},
+        {"WAIT", nullptr},
+        {"WAIT 9 y^x 999 =", "overflow"},
+        {"WAIT 5 +/- I/YR", "no-solution"},
+        {"WAIT 2 DISP =", "full-mantissa"},
+        {"WAIT CALL", "payments-per-year"},
+        // Gone once the message expires or a key replaces it.
+        {"WAIT CALL WAIT", nullptr},
+        {"WAIT 9 y^x 999 = WAIT", nullptr},
+        {"WAIT CALL 5", nullptr},
+        {"WAIT 5 +/- I/YR C", nullptr},
+    };
+    for (const auto& [tokens, message] : cases) {
+        const CliRun r = run({"--json", tokens});
+        ASSERT_EQ(r.exitCode, kExitOk) << tokens << r.err;
+        EXPECT_EQ(nlohmann::json::parse(r.out)["message"], message) << tokens;
+    }
 }
 
 TEST(TokenMode, JsonWithTrace) {

@@ -46,7 +46,9 @@ std::vector<std::string> splitOnSpaces(std::string_view text) {
 
 void appendOptions(std::string& out) {
     for (const OptionSpec& spec : optionTable()) {
-        std::string head = "  " + std::string(spec.name);
+        std::string head = "  ";
+        if (!spec.shortName.empty()) head += std::string(spec.shortName) + ", ";
+        head += spec.name;
         if (!spec.valueName.empty()) head += " " + std::string(spec.valueName);
         out += head + '\n';
         appendWrapped(out, splitOnSpaces(spec.summary), "        ");

@@ -188,9 +188,11 @@ TEST(Options, BadOptionsSuggestHelp) {
 }
 
 TEST(Options, HelpAndVersionGoToStandardOutput) {
-    const CliRun help = run({"--help", "WAIT"});
-    EXPECT_EQ(help.exitCode, kExitOk);
-    EXPECT_EQ(help.out, helpText());
+    for (const char* option : {"--help", "-h"}) {
+        const CliRun help = run({option, "WAIT"});
+        EXPECT_EQ(help.exitCode, kExitOk) << option;
+        EXPECT_EQ(help.out, helpText()) << option;
+    }
     const CliRun version = run({"--version"});
     EXPECT_EQ(version.exitCode, kExitOk);
     EXPECT_EQ(version.out, "tabulor-cli 1.0\n");

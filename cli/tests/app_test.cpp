@@ -54,7 +54,7 @@ TEST(TokenMode, EveryUnknownTokenIsNamed) {
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err,
               "tabulor-cli: unknown token 'nope' (token 2)\n"
-              "tabulor-cli: unknown token 'x' (token 4)\n");
+              "tabulor-cli: unknown token 'x' (token 4); did you mean *?\n");
 }
 
 TEST(TokenMode, NoTokensPrintsTheStartUpState) {

@@ -93,7 +93,8 @@ std::string helpText() {
         "An empty TOKENS argument prints the start-up state.\n"
         "Without TOKENS, lines of tokens are read from standard input and the display\n"
         "line is printed after each; an empty line prints it again, and a line with an\n"
-        "unknown token, or longer than 1 MiB, is reported on standard error and skipped.\n"
+        "unknown token, or longer than 1 MiB, is reported on standard error with its\n"
+        "number and skipped.\n"
         "\n"
         "Options come before the tokens; \"--\" ends them. A value may also be given\n"
         "as --option=VALUE.\n";
@@ -134,7 +135,8 @@ std::string helpText() {
         "\n"
         "Exit status: 0 done; 1 the calculator could not be created or the output could\n"
         "not be written (the program stops there); 2 a bad option or value, an unknown\n"
-        "token, or a --png FILE that cannot be written.\n";
+        "token, an input line that was skipped (the reading goes on; the status is\n"
+        "given at the end of the input), or a --png FILE that cannot be written.\n";
     return out;
 }
 

@@ -135,17 +135,26 @@ TEST(TokenMode, JsonWithTrace) {
 }
 
 TEST(InputLoop, PrintsALinePerInputLineAndKeepsTheState) {
-    const CliRun r = run({}, "WAIT\n1 2\n\n  bogus 3\n3\r\n+/-\n");
+    const CliRun r = run({}, "WAIT\n1 2\n\n3\r\n+/-\n");
     EXPECT_EQ(r.exitCode, kExitOk);
     EXPECT_EQ(r.out, " 0.00\n 12_\n 12_\n 123_\n-123_\n");
-    EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 1)\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(InputLoop, AnUnknownTokenSkipsItsLineAndFailsTheRun) {
+    const CliRun r = run({}, "WAIT\n1 2\n\n  bogus 3\n3 IYR\n3\n");
+    EXPECT_EQ(r.exitCode, kExitUsage);
+    EXPECT_EQ(r.out, " 0.00\n 12_\n 12_\n 123_\n");
+    EXPECT_EQ(r.err,
+              "tabulor-cli: line 4: unknown token 'bogus' (token 1)\n"
+              "tabulor-cli: line 5: unknown token 'IYR' (token 2); did you mean I/YR?\n");
 }
 
 TEST(InputLoop, ALineLongerThanOneMebibyteIsSkippedWhole) {
     const std::string longest = "4" + std::string(kMaxLineBytes - 1, ' ');
     const std::string tooLong = "9" + std::string(kMaxLineBytes, ' ');
     const CliRun r = run({}, "WAIT 1\n" + tooLong + "\n2\n" + longest + "\n" + tooLong);
-    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.exitCode, kExitUsage);
     EXPECT_EQ(r.out, " 1_\n 12_\n 124_\n");
     EXPECT_EQ(r.err,
               "tabulor-cli: line 2 is longer than 1048576 bytes; skipped\n"

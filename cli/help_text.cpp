@@ -110,7 +110,7 @@ std::string helpText() {
     appendWrapped(out, tokenNames(TokenAction::ShiftedTap), "    ");
     out += "  WAIT: the clock moves on " + std::to_string(kWaitMilliseconds) +
            " ms and a shown message (such as the start-up\n"
-           "    banner) gives way to the number, as after a while in the window.\n";
+           "  banner) gives way to the number, as after a while in the window.\n";
     out +=
         "\n"
         "Output: the 13 display cells, each followed by its mark ('.' or ','),\n"

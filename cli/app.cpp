@@ -73,15 +73,15 @@ bool printEnd(const Session& session, const CliOptions& options, bool anyToken, 
     return printLine(out, printedLine(session.calculator, options.format));
 }
 
-// Every word of the line is a token; each one that is not is reported.
-bool lineIsKnown(std::string_view line, std::ostream& err) {
+// Every word of the line is a token; each one that is not is reported with the line's number.
+bool lineIsKnown(std::string_view line, long number, std::ostream& err) {
     bool known = true;
     int position = 0;
     std::size_t at = 0;
     for (std::string_view word = nextWord(line, at); !word.empty(); word = nextWord(line, at)) {
         ++position;
         if (parseToken(word)) continue;
-        reportUnknown({std::string(word), position}, err);
+        reportUnknown({std::string(word), position, number}, err);
         known = false;
     }
     return known;
@@ -98,21 +98,25 @@ bool runLine(Session& session, std::string_view line, const CliOptions& options,
     return printEnd(session, options, anyToken, out);
 }
 
-// A line with an unknown token, or longer than the limit, is reported and skipped whole.
+// A line with an unknown token, or longer than the limit, is reported and skipped whole; the
+// reading goes on, and the status at the end says that a line failed.
 int runRepl(Session& session, const CliOptions& options, std::istream& in, Output& out,
             std::ostream& err) {
+    int status = kExitOk;
     std::string line;
     for (long number = 1;; ++number) {
         const LineRead read = readLine(in, line);
-        if (read == LineRead::End) return kExitOk;
+        if (read == LineRead::End) return status;
         if (read == LineRead::TooLong) {
             err << "tabulor-cli: line " << number << " is longer than " << kMaxLineBytes
                 << " bytes; skipped\n";
             err.flush();
+            status = kExitUsage;
             continue;
         }
-        if (!lineIsKnown(line, err)) {
+        if (!lineIsKnown(line, number, err)) {
             err.flush();
+            status = kExitUsage;
             continue;
         }
         // A program on the other end of a pipe waits for each answer.
@@ -181,16 +185,18 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         err << "Can't create calculator!\n";
         return kExitFailure;
     }
+    // Failed input lines still leave a state to picture; their status is the one returned.
     const int status = options.tokenMode ? runTokens(session, list.tokens, options, output, err)
                                          : runRepl(session, options, in, output, err);
-    if (status != kExitOk) return status;
+    if (status == kExitFailure) return status;
     if (!options.pngPath.empty()) {
         if (const int pictured = writePicture(session, options.pngPath, output, err);
             pictured != kExitOk) {
             return pictured;
         }
     }
-    return finish(output, err);
+    const int finished = finish(output, err);
+    return finished != kExitOk ? finished : status;
 }
 
 }  // namespace tabulor

@@ -12,7 +12,7 @@ namespace tabulor {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;  // no calculator, or the output could not be written
-inline constexpr int kExitUsage = 2;    // a bad option or value, or an unknown token
+inline constexpr int kExitUsage = 2;    // a bad option or value, an unknown token, a failed line
 
 // `arguments` are those after the program's name.
 int runCli(std::span<const std::string> arguments, const ImageStore& images, std::istream& in,

@@ -46,7 +46,9 @@ std::vector<std::string> splitOnSpaces(std::string_view text) {
 
 void appendOptions(std::string& out) {
     for (const OptionSpec& spec : optionTable()) {
-        std::string head = "  " + std::string(spec.name);
+        std::string head = "  ";
+        if (!spec.shortName.empty()) head += std::string(spec.shortName) + ", ";
+        head += spec.name;
         if (!spec.valueName.empty()) head += " " + std::string(spec.valueName);
         out += head + '\n';
         appendWrapped(out, splitOnSpaces(spec.summary), "        ");
@@ -85,12 +87,14 @@ std::string helpText() {
         "\n"
         "With TOKENS (an argument may hold several, separated by white space),\n"
         "every token is checked first; if any is unknown, nothing runs and the exit\n"
-        "status is 2. Otherwise the tokens run in order and one line is printed at the\n"
-        "end (one per token with --trace). An empty TOKENS argument prints the\n"
-        "start-up state.\n"
+        "status is 2 (an unknown token is named with the nearest tokens, or, for a\n"
+        "number such as -5 or 1e3, with the keys that type it). Otherwise the tokens\n"
+        "run in order and one line is printed at the end (one per token with --trace).\n"
+        "An empty TOKENS argument prints the start-up state.\n"
         "Without TOKENS, lines of tokens are read from standard input and the display\n"
         "line is printed after each; an empty line prints it again, and a line with an\n"
-        "unknown token, or longer than 1 MiB, is reported on standard error and skipped.\n"
+        "unknown token, or longer than 1 MiB, is reported on standard error with its\n"
+        "number and skipped.\n"
         "\n"
         "Options come before the tokens; \"--\" ends them. A value may also be given\n"
         "as --option=VALUE.\n";
@@ -106,7 +110,7 @@ std::string helpText() {
     appendWrapped(out, tokenNames(TokenAction::ShiftedTap), "    ");
     out += "  WAIT: the clock moves on " + std::to_string(kWaitMilliseconds) +
            " ms and a shown message (such as the start-up\n"
-           "    banner) gives way to the number, as after a while in the window.\n";
+           "  banner) gives way to the number, as after a while in the window.\n";
     out +=
         "\n"
         "Output: the 13 display cells, each followed by its mark ('.' or ','),\n"
@@ -114,12 +118,13 @@ std::string helpText() {
         "\" 1,234.50  [PEND BAT]\" (SHIFT PEND BEGIN BAT and ERROR TVM, ERROR FULL,\n"
         "ERROR STAT, ERROR FUNC, STAT). Cells read 0-9, blank, _ (cursor), - and the\n"
         "letters A b C d E F H i L N P r u U R Y n o t j.\n"
-        "With --json each line is instead an object with the keys display,\n"
-        "annunciators, error, value, entryPending, isOn, prefixMode, depth, decimals,\n"
-        "registers (R0..R9) and tvm (n, interestPerYear, presentValue, payment,\n"
-        "futureValue, years, nominalPercent, effectivePercent, paymentsPerYear); a\n"
-        "number that is not finite is written as \"NaN\", \"Infinity\" or\n"
-        "\"-Infinity\".\n"
+        "With --json each line is instead an object with the keys display, message\n"
+        "(null while a number shows, else overflow, no-solution, full-mantissa,\n"
+        "payments-per-year or banner), annunciators, error, value, entryPending, isOn,\n"
+        "prefixMode, depth, decimals, registers (R0..R9) and tvm (n, interestPerYear,\n"
+        "presentValue, payment, futureValue, years, nominalPercent, effectivePercent,\n"
+        "paymentsPerYear); a number that is not finite is written as \"NaN\",\n"
+        "\"Infinity\" or \"-Infinity\".\n"
         "\n"
         "\n"
         "With --png FILE the faceplate is also written as a PNG picture once the tokens\n"
@@ -130,7 +135,8 @@ std::string helpText() {
         "\n"
         "Exit status: 0 done; 1 the calculator could not be created or the output could\n"
         "not be written (the program stops there); 2 a bad option or value, an unknown\n"
-        "token, or a --png FILE that cannot be written.\n";
+        "token, an input line that was skipped (the reading goes on; the status is\n"
+        "given at the end of the input), or a --png FILE that cannot be written.\n";
     return out;
 }
 

@@ -21,12 +21,31 @@ nlohmann::ordered_json tvmJson(const TvmRegisters& tvm) {
     return object;
 }
 
+// null while a number (or keyed input) shows.
+nlohmann::ordered_json messageJson(const Display& display) {
+    if (!display.messageActive) return nullptr;
+    switch (display.messageKind) {
+        case MessageKind::Banner:
+            return "banner";
+        case MessageKind::Overflow:
+            return "overflow";
+        case MessageKind::NoSolution:
+            return "no-solution";
+        case MessageKind::FullMantissa:
+            return "full-mantissa";
+        case MessageKind::PaymentsPerYear:
+            return "payments-per-year";
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 nlohmann::ordered_json stateJson(const Calculator& calculator) {
     const Display& display = *calculator.display;
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
     object["display"] = cellText(display);
+    object["message"] = messageJson(display);
     object["annunciators"] = annunciatorNames(display);
     object["error"] = display.error;
     object["value"] = jsonNumber(display.value);

@@ -7,8 +7,8 @@
 
 namespace tabulor {
 
-// {"display", "annunciators", "error", "value", "entryPending", "isOn", "prefixMode", "depth",
-//  "decimals", "registers", "tvm"}, in that order. The calculator must have its Display.
+// {"display", "message", "annunciators", "error", "value", "entryPending", "isOn", "prefixMode",
+//  "depth", "decimals", "registers", "tvm"}, in that order. The calculator must have its Display.
 nlohmann::ordered_json stateJson(const Calculator& calculator);
 
 }  // namespace tabulor

@@ -88,19 +88,28 @@ constexpr std::array kOptions{
                "after the tokens (or the input), also write the faceplate as the window shows "
                "it, 240 x 294 pixels, to FILE as a PNG",
                setPng},
-    OptionSpec{"--help", "", "show this help and exit", setHelp},
+    OptionSpec{"--help", "", "show this help and exit", setHelp, "-h"},
     OptionSpec{"--version", "", "show the version and exit", setVersion},
 };
 
 const OptionSpec* findOption(std::string_view name) {
     for (const OptionSpec& spec : kOptions) {
-        if (spec.name == name) return &spec;
+        if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name)) {
+            return &spec;
+        }
     }
     return nullptr;
 }
 
+bool isShortOption(std::string_view argument) {
+    return !argument.empty() &&
+           std::any_of(kOptions.begin(), kOptions.end(),
+                       [argument](const OptionSpec& spec) { return spec.shortName == argument; });
+}
+
+// A word with a single dash is a token ("-", "-5"), unless it is one of the short options.
 bool isOption(std::string_view argument) {
-    return argument.size() > 2 && argument.substr(0, 2) == "--";
+    return (argument.size() > 2 && argument.substr(0, 2) == "--") || isShortOption(argument);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ struct OptionSpec {
     std::string_view summary;    // one line for --help
     // Stores the value (or just the flag) in the options; returns an error text, or empty.
     std::string (*apply)(CliOptions& options, std::string_view value);
+    std::string_view shortName = {};  // "-h"; empty for none
 };
 
 std::span<const OptionSpec> optionTable();

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "cli/terminal_text.h"
+#include "cli/token_hints.h"
 #include "cli/token_table.h"
 
 namespace tabulor {
@@ -103,8 +104,12 @@ constexpr std::size_t kShownTokenCharacters = 40;
 
 // A script's typo may hold anything, a terminal escape included.
 std::string unknownTokenMessage(const UnknownToken& unknown) {
-    return "tabulor-cli: unknown token '" + terminalSafe(unknown.text, kShownTokenCharacters) +
-           "' (token " + std::to_string(unknown.position) + ")";
+    std::string message = "tabulor-cli: ";
+    if (unknown.line > 0) message += "line " + std::to_string(unknown.line) + ": ";
+    message += "unknown token '" + terminalSafe(unknown.text, kShownTokenCharacters) + "' (token " +
+               std::to_string(unknown.position) + ")";
+    if (const std::string hint = tokenHint(unknown.text); !hint.empty()) message += "; " + hint;
+    return message;
 }
 
 }  // namespace tabulor

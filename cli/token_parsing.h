@@ -21,6 +21,7 @@ struct Token {
 struct UnknownToken {
     std::string text;
     int position = 0;  // 1-based over all the words
+    long line = 0;     // the input line it was read from; 0 on the command line
 };
 
 struct TokenList {
@@ -40,8 +41,9 @@ std::optional<Token> parseToken(std::string_view word);
 // Every word of every argument, in order, with each word that is not a token reported.
 TokenList parseTokens(std::span<const std::string> arguments);
 
-// "tabulor-cli: unknown token 'bogus' (token 3)", the token made safe for a terminal and cut
-// after 40 characters.
+// "tabulor-cli: line 3: unknown token 'IYR' (token 2); did you mean I/YR?", the token made safe
+// for a terminal and cut after 40 characters; without the line on the command line, and without
+// the hint when nothing is near.
 std::string unknownTokenMessage(const UnknownToken& unknown);
 
 }  // namespace tabulor

@@ -20,6 +20,16 @@ inline constexpr int kMaxEntryLength = 12;
 inline constexpr int kMaxDecimals = 9;
 inline constexpr std::uint32_t kMessageMilliseconds = 2000;
 
+// Which timed message the cells show, so that a reader of the model need not tell it by its
+// glyphs.
+enum class MessageKind : std::uint8_t {
+    Banner,
+    Overflow,
+    NoSolution,
+    FullMantissa,
+    PaymentsPerYear
+};
+
 struct Display {
     explicit Display(const TickSource& clock);
 
@@ -40,6 +50,7 @@ struct Display {
     std::int32_t exponentPos = 0;
     double value = 0.0;
     std::uint32_t messageTime = 0;
+    MessageKind messageKind = MessageKind::Banner;  // meaningful only while messageActive
 
     // Held for the faceplate drawing; the model itself never touches them.
     std::unique_ptr<Image> glyphStrip;
@@ -69,7 +80,7 @@ void swapMarks(Display& display);
 // Formatting, parsing and messages.
 void showNumber(Display& display, double value);
 double readNumber(Display& display, bool force);
-void showMessage(Display& display, std::u16string_view text);
+void showMessage(Display& display, std::u16string_view text, MessageKind kind);
 bool expireMessage(Display& display);
 void showFullMantissa(Display& display);
 

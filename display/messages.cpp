@@ -4,9 +4,10 @@
 
 namespace tabulor {
 
-void showMessage(Display& display, std::u16string_view text) {
+void showMessage(Display& display, std::u16string_view text, MessageKind kind) {
     writeGlyphText(display, text);
     display.messageActive = true;
+    display.messageKind = kind;
     display.messageTime = display.clock->now();
 }
 

@@ -135,7 +135,7 @@ void endEntry(Display& display) {
 void showNumber(Display& display, double value) {
     if (std::isinf(value)) {
         display.value = value > 0 ? kOverflowValue : -kOverflowValue;
-        showMessage(display, kOverflowText);
+        showMessage(display, kOverflowText, MessageKind::Overflow);
         forgetEntryPositions(display);
         display.entryPending = false;
         return;
@@ -168,18 +168,18 @@ void showFullMantissa(Display& display) {
 
     const double value = display.value;
     if (std::isnan(value)) {
-        showMessage(display, kNotANumberText);
+        showMessage(display, kNotANumberText, MessageKind::FullMantissa);
         return;
     }
     if (std::isinf(value)) {
-        showMessage(display, kOverflowText);
+        showMessage(display, kOverflowText, MessageKind::Overflow);
         return;
     }
     const SignificantDigits rounded = roundToSignificant(std::fabs(value));
     std::array<char16_t, 1 + kSignificantDigits> text{};
     text[0] = value < 0.0 ? u'-' : u' ';
     std::copy(rounded.digits.begin(), rounded.digits.end(), text.begin() + 1);
-    showMessage(display, std::u16string_view(text.data(), text.size()));
+    showMessage(display, std::u16string_view(text.data(), text.size()), MessageKind::FullMantissa);
 }
 
 }  // namespace tabulor

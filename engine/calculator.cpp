@@ -93,7 +93,7 @@ void reset(Calculator& calculator) {
         clearEntry(display, true);
         display.lowBattery = false;
         display.beginMode = false;
-        showMessage(display, kBanner);
+        showMessage(display, kBanner, MessageKind::Banner);
     }
 }
 

@@ -102,7 +102,8 @@ void clearAll(Calculator& calculator) {
     clearEntry(display, true);
     // Nothing is left waiting, so PEND goes out even when C ALL interrupts an entry.
     display.pendShown = false;
-    showMessage(display, paymentsPerYearMessage(calculator.tvm.paymentsPerYear));
+    showMessage(display, paymentsPerYearMessage(calculator.tvm.paymentsPerYear),
+                MessageKind::PaymentsPerYear);
 }
 
 void pressShift(Calculator& calculator) {

@@ -90,7 +90,7 @@ void storeAndShow(Calculator& calculator, KeyCode code, bool shifted, double val
             if (!shifted && mode == PrefixMode::None && value < 0.0) {
                 // No negative rate: 0 is stored and the message stays until it expires.
                 showNumber(display, 0.0);
-                showMessage(display, kNoSolution);
+                showMessage(display, kNoSolution, MessageKind::NoSolution);
                 tvm.interestPerYear = 0.0;
                 tvm.nominalPercent = 0.0;
                 return;

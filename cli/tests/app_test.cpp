@@ -54,7 +54,7 @@ TEST(TokenMode, EveryUnknownTokenIsNamed) {
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err,
               "tabulor-cli: unknown token 'nope' (token 2)\n"
-              "tabulor-cli: unknown token 'x' (token 4)\n");
+              "tabulor-cli: unknown token 'x' (token 4); did you mean *?\n");
 }
 
 TEST(TokenMode, NoTokensPrintsTheStartUpState) {
@@ -91,18 +91,40 @@ TEST(TokenMode, JsonObjectPerLine) {
     const CliRun r = run({"--json", "WAIT 1 / 3 = RND"});
     EXPECT_EQ(r.exitCode, kExitOk);
     ASSERT_EQ(lines(r.out).size(), 1u);
-    EXPECT_NE(r.out.find(R"("display": " 0.33", "annunciators": [], "error": 0, "value": 0.33, )"),
-              std::string::npos)
+    EXPECT_NE(
+        r.out.find(R"("display": " 0.33", "message": null, "annunciators": [], "error": 0, )"),
+        std::string::npos)
         << r.out;
     const nlohmann::ordered_json state = nlohmann::ordered_json::parse(r.out);
     std::vector<std::string> keys;
     for (const auto& item : state.items())
         keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"display", "annunciators", "error", "value",
-                                              "entryPending", "isOn", "prefixMode", "depth",
-                                              "decimals", "registers", "tvm"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"display", "message", "annunciators", "error",
+                                              "value", "entryPending", "isOn", "prefixMode",
+                                              "depth", "decimals", "registers", "tvm"}));
     EXPECT_EQ(state["registers"].size(), 10u);
     EXPECT_EQ(state["tvm"]["paymentsPerYear"], 12.0);
+}
+
+TEST(TokenMode, JsonNamesTheMessageOnTheDisplay) {
+    const std::pair<std::string, nlohmann::json> cases[] = {
+        {"", "banner"},
+        {"WAIT", nullptr},
+        {"WAIT 9 y^x 999 =", "overflow"},
+        {"WAIT 5 +/- I/YR", "no-solution"},
+        {"WAIT 2 DISP =", "full-mantissa"},
+        {"WAIT CALL", "payments-per-year"},
+        // Gone once the message expires or a key replaces it.
+        {"WAIT CALL WAIT", nullptr},
+        {"WAIT 9 y^x 999 = WAIT", nullptr},
+        {"WAIT CALL 5", nullptr},
+        {"WAIT 5 +/- I/YR C", nullptr},
+    };
+    for (const auto& [tokens, message] : cases) {
+        const CliRun r = run({"--json", tokens});
+        ASSERT_EQ(r.exitCode, kExitOk) << tokens << r.err;
+        EXPECT_EQ(nlohmann::json::parse(r.out)["message"], message) << tokens;
+    }
 }
 
 TEST(TokenMode, JsonWithTrace) {
@@ -113,17 +135,26 @@ TEST(TokenMode, JsonWithTrace) {
 }
 
 TEST(InputLoop, PrintsALinePerInputLineAndKeepsTheState) {
-    const CliRun r = run({}, "WAIT\n1 2\n\n  bogus 3\n3\r\n+/-\n");
+    const CliRun r = run({}, "WAIT\n1 2\n\n3\r\n+/-\n");
     EXPECT_EQ(r.exitCode, kExitOk);
     EXPECT_EQ(r.out, " 0.00\n 12_\n 12_\n 123_\n-123_\n");
-    EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 1)\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(InputLoop, AnUnknownTokenSkipsItsLineAndFailsTheRun) {
+    const CliRun r = run({}, "WAIT\n1 2\n\n  bogus 3\n3 IYR\n3\n");
+    EXPECT_EQ(r.exitCode, kExitUsage);
+    EXPECT_EQ(r.out, " 0.00\n 12_\n 12_\n 123_\n");
+    EXPECT_EQ(r.err,
+              "tabulor-cli: line 4: unknown token 'bogus' (token 1)\n"
+              "tabulor-cli: line 5: unknown token 'IYR' (token 2); did you mean I/YR?\n");
 }
 
 TEST(InputLoop, ALineLongerThanOneMebibyteIsSkippedWhole) {
     const std::string longest = "4" + std::string(kMaxLineBytes - 1, ' ');
     const std::string tooLong = "9" + std::string(kMaxLineBytes, ' ');
     const CliRun r = run({}, "WAIT 1\n" + tooLong + "\n2\n" + longest + "\n" + tooLong);
-    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.exitCode, kExitUsage);
     EXPECT_EQ(r.out, " 1_\n 12_\n 124_\n");
     EXPECT_EQ(r.err,
               "tabulor-cli: line 2 is longer than 1048576 bytes; skipped\n"
@@ -166,9 +197,11 @@ TEST(Options, BadOptionsSuggestHelp) {
 }
 
 TEST(Options, HelpAndVersionGoToStandardOutput) {
-    const CliRun help = run({"--help", "WAIT"});
-    EXPECT_EQ(help.exitCode, kExitOk);
-    EXPECT_EQ(help.out, helpText());
+    for (const char* option : {"--help", "-h"}) {
+        const CliRun help = run({option, "WAIT"});
+        EXPECT_EQ(help.exitCode, kExitOk) << option;
+        EXPECT_EQ(help.out, helpText()) << option;
+    }
     const CliRun version = run({"--version"});
     EXPECT_EQ(version.exitCode, kExitOk);
     EXPECT_EQ(version.out, "tabulor-cli 1.0\n");

@@ -71,9 +71,9 @@ TEST(Binary, Json) {
 
 TEST(Binary, InputLoop) {
     const ProcessResult r = cli({"--battery", "15"}, "WAIT\n1 bogus\n\nOFF\nON\n1 2\n");
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, " 0.00\n 0.00\n\n 0.00  [BAT]\n 12_  [BAT]\n");
-    EXPECT_EQ(r.err, "tabulor-cli: unknown token 'bogus' (token 2)\n");
+    EXPECT_EQ(r.err, "tabulor-cli: line 2: unknown token 'bogus' (token 2)\n");
 }
 
 TEST(Binary, AFailedOutputStopsTheInputLoopAtOnce) {

@@ -47,7 +47,8 @@ TEST_F(JsonStateTest, WholeObjectInItsOrder) {
     calculator.registers = {0.0, 1.5, -2.0, 1e300, 0.1, 0, 0, 0, 0, 7.0};
     calculator.tvm = TvmRegisters{360, 6.5, -100000, 632.0680169, 0, 30, 6.5, 6.6971852, 12};
     EXPECT_EQ(formatJsonLine(stateJson(calculator)),
-              R"({"display": " 0.33", "annunciators": ["PEND"], "error": 0, "value": 0.33, )"
+              R"({"display": " 0.33", "message": null, "annunciators": ["PEND"], "error": 0, )"
+              R"("value": 0.33, )"
               R"("entryPending": true, "isOn": true, "prefixMode": 1, "depth": 2, "decimals": 2, )"
               R"("registers": [0.0, 1.5, -2.0, 1e+300, 0.1, 0.0, 0.0, 0.0, 0.0, 7.0], )"
               R"("tvm": {"n": 360.0, "interestPerYear": 6.5, "presentValue": -100000.0, )"

@@ -58,6 +58,9 @@ TEST(ParseOptions, WhereTheTokensStart) {
         {{"--json", ""}, true, {""}},
         // A lone "-" is the subtraction key, not an option.
         {{"-", "5"}, true, {"-", "5"}},
+        // So is a signed number; -h is help only where an option may stand.
+        {{"-5"}, true, {"-5"}},
+        {{"WAIT", "-h"}, true, {"WAIT", "-h"}},
         {{"--", "--", "1"}, true, {"--", "1"}},
     };
     for (const Case& c : cases) {
@@ -71,6 +74,10 @@ TEST(ParseOptions, WhereTheTokensStart) {
 
 TEST(ParseOptions, HelpAndVersionStopTheParsing) {
     ParsedOptions parsed = parse({"--help", "--no-such-option"});
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_TRUE(parsed.options.showHelp);
+
+    parsed = parse({"--json", "-h", "--no-such-option"});
     EXPECT_EQ(parsed.error, "");
     EXPECT_TRUE(parsed.options.showHelp);
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/terminal_text.h"
 #include "cli/token_table.h"
 
 namespace tabulor {
@@ -158,6 +159,54 @@ TEST(ParseTokens, EmptyArgumentsGiveNoTokens) {
 
 TEST(UnknownTokenMessage, NamesTheTokenAndItsPosition) {
     EXPECT_EQ(unknownTokenMessage({"bogus", 3}), "tabulor-cli: unknown token 'bogus' (token 3)");
+}
+
+TEST(UnknownTokenMessage, NamesItsInputLine) {
+    EXPECT_EQ(unknownTokenMessage({"IYR", 2, 3}),
+              "tabulor-cli: line 3: unknown token 'IYR' (token 2); did you mean I/YR?");
+}
+
+TEST(UnknownTokenMessage, HintsAtTheNearestTokensOrTheKeysOfANumber) {
+    const std::pair<std::string, std::string> cases[] = {
+        // Letters and digits alike, case and punctuation aside.
+        {"IYR", "; did you mean I/YR?"},
+        {"NOM", "; did you mean NOM%?"},
+        {"yx", "; did you mean y^x?"},
+        {"begend", "; did you mean BEG/END?"},
+        // A small edit: a letter missing, extra, wrong or swapped; the nearest only.
+        {"sqr", "; did you mean sqrt?"},
+        {"EF%", "; did you mean EFF%?"},
+        {"SHIFTC", "; did you mean SHIFT?"},
+        {"RDN", "; did you mean RND?"},
+        {"PMV", "; did you mean PV or PMT?"},
+        {"xyr", "; did you mean I/YR, xP/YR or P/YR?"},
+        // One name per key, the nearest of its names.
+        {"1/X2", "; did you mean x^2 or 1/x?"},
+        // Names no edit reaches.
+        {"x", "; did you mean *?"},
+        {"+-", "; did you mean +/-?"},
+        {"begin", "; did you mean BEG/END?"},
+        // Numbers as the keys type them.
+        {"-5", "; type it as 5 +/-"},
+        {"+5", "; type it as 5"},
+        {"1e3", "; type it as 1 E 3"},
+        {"-1.5E-3", "; type it as 1.5 +/- E 3 +/-"},
+        {".5e+2", "; type it as .5 E 2"},
+        {"1,000", "; type it as 1000"},
+        {"-12,345,678.5", "; type it as 12345678.5 +/-"},
+        // Nothing near: short words, other words, and commas that may be a decimal mark.
+        {"p", ""},
+        {"NN", ""},
+        {"bogus", ""},
+        {"1,5", ""},
+        {"12,34", ""},
+        {"1e", ""},
+        {"1e3" + std::string(40, '0'), ""},
+    };
+    for (const auto& [word, hint] : cases) {
+        EXPECT_EQ(unknownTokenMessage({word, 1}),
+                  "tabulor-cli: unknown token '" + terminalSafe(word, 40) + "' (token 1)" + hint);
+    }
 }
 
 TEST(UnknownTokenMessage, ShowsTheTokenSafelyAndShort) {

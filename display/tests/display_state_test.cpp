@@ -81,7 +81,7 @@ TEST(ClearEntry, WithoutZeroBlanksTheCellsAndKeepsTheValue) {
 TEST(ClearEntry, EndsAMessage) {
     SimulatedClock clock;
     Display display(clock);
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     clearEntry(display, true);
     EXPECT_FALSE(display.messageActive);
     clock.advance(5000);
@@ -181,7 +181,7 @@ TEST(SwapMarks, ExchangesAPointInTheLastMark) {
 TEST(SwapMarks, LeavesAMessageOn) {
     SimulatedClock clock;
     Display display(clock);
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     swapMarks(display);
     EXPECT_TRUE(display.messageActive);
     EXPECT_EQ(readout(display), " H1");

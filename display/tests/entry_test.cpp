@@ -144,7 +144,7 @@ TEST(Backspace, AfterAnErrorLeavesAMessageToExpire) {
     SimulatedClock clock(5000);
     Display display(clock);
     showNumber(display, 7.0);
-    showMessage(display, u" no Solutjon");
+    showMessage(display, u" no Solutjon", MessageKind::NoSolution);
     display.error = Error::Tvm;
 
     backspace(display);
@@ -161,7 +161,7 @@ TEST(Backspace, WithoutAnErrorEndsAMessage) {
     SimulatedClock clock;
     Display display(clock);
     showNumber(display, 7.0);
-    showMessage(display, u" HELP");
+    showMessage(display, u" HELP", MessageKind::Banner);
     backspace(display);
     EXPECT_FALSE(display.messageActive);
     EXPECT_EQ(readout(display), " 0.00");
@@ -198,7 +198,7 @@ TEST(Entry, DigitPointAndExponentEndAMessageButTheSignDoesNot) {
         SimulatedClock clock;
         Display display(clock);
         showNumber(display, 3.0);
-        showMessage(display, u" HI");
+        showMessage(display, u" HI", MessageKind::Banner);
         key(display, c.keys);
         EXPECT_EQ(display.messageActive, c.messageLeft) << c.keys;
     }
@@ -208,7 +208,7 @@ TEST(Entry, AFullEntryIgnoresADigitWithoutEndingAMessage) {
     SimulatedClock clock;
     Display display(clock);
     key(display, "123456789012");
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     appendDigit(display, 3);
     EXPECT_TRUE(display.messageActive);
     EXPECT_EQ(display.length, 12);
@@ -279,7 +279,7 @@ TEST(ChangeSign, DuringAMessageOverZeroDoesNothing) {
     SimulatedClock clock;
     Display display(clock);
     showNumber(display, 0.0);
-    showMessage(display, u" no Solutjon");
+    showMessage(display, u" no Solutjon", MessageKind::NoSolution);
     changeSign(display);
     EXPECT_EQ(readout(display), " no 5oLutjon");
     EXPECT_FALSE(display.entryPending);

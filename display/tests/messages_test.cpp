@@ -33,7 +33,7 @@ TEST(ShowMessage, MapsCharactersThroughTheGlyphTable) {
     for (const Case& c : cases) {
         SimulatedClock clock;
         Display display(clock);
-        showMessage(display, c.text);
+        showMessage(display, c.text, MessageKind::Banner);
         EXPECT_EQ(readout(display), c.shown);
         for (const MarkCode mark : display.marks)
             EXPECT_EQ(mark, Mark::None);
@@ -45,7 +45,7 @@ TEST(ShowMessage, LeavesTheValueAndEntryStateAlone) {
     Display display(clock);
     showNumber(display, 1234.5);
     key(display, "56.7");
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     EXPECT_EQ(readout(display), " H1");  // I shows as a one
     EXPECT_TRUE(display.messageActive);
     EXPECT_EQ(display.messageTime, 1234u);
@@ -59,7 +59,7 @@ TEST(ShowMessage, LeavesTheHiddenCellsAlone) {
     SimulatedClock clock;
     Display display(clock);
     key(display, "123456789012E");
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     EXPECT_EQ(display.cells[13], GlyphIndex::Exponent);
     EXPECT_EQ(display.cells[14], GlyphIndex::Cursor);
 }
@@ -80,7 +80,7 @@ TEST_P(ExpireMessage, EndsMoreThan2000MillisecondsAfterTheMessage) {
     SimulatedClock clock(GetParam().shownAt);
     Display display(clock);
     showNumber(display, 42.0);
-    showMessage(display, u" HELP");
+    showMessage(display, u" HELP", MessageKind::Banner);
     clock.advance(GetParam().elapsed);
 
     EXPECT_EQ(expireMessage(display), GetParam().expired);
@@ -105,7 +105,7 @@ TEST(ExpireMessageOnce, ReportsOnlyTheFirstExpiry) {
     SimulatedClock clock;
     Display display(clock);
     EXPECT_FALSE(expireMessage(display));  // no message at all
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     clock.advance(3000);
     EXPECT_TRUE(expireMessage(display));
     EXPECT_FALSE(expireMessage(display));
@@ -116,7 +116,7 @@ TEST(ExpireMessageOnce, ShowsTheValueInTheFormatOfThatMoment) {
     SimulatedClock clock;
     Display display(clock);
     showNumber(display, 2.0 / 3.0);
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     display.decimals = 4;
     clock.advance(2001);
     EXPECT_TRUE(expireMessage(display));

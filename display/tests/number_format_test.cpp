@@ -129,7 +129,7 @@ TEST(ShowNumber, EndsAnEntryAndAMessage) {
     SimulatedClock clock;
     Display display(clock);
     testing::key(display, "12.5Es3");
-    showMessage(display, u" HI");
+    showMessage(display, u" HI", MessageKind::Banner);
     showNumber(display, 8.0);
     EXPECT_EQ(readout(display), " 8.00");
     EXPECT_FALSE(display.messageActive);

@@ -108,7 +108,7 @@ TEST(ReadNumber, WithoutEntryOrForceReturnsTheStoredValue) {
     SimulatedClock clock;
     Display display(clock);
     showNumber(display, 2.0 / 3.0);
-    showMessage(display, u" 12345");
+    showMessage(display, u" 12345", MessageKind::Banner);
     EXPECT_EQ(readNumber(display, false), 2.0 / 3.0);
     EXPECT_TRUE(display.messageActive);
 }

@@ -15,7 +15,11 @@ struct NumberText {
 
 std::string_view textOf(const NumberText& text);
 
-// A non-negative finite magnitude rounded to nearest at 13 significant digits, read as
+// Every conversion below rounds to nearest, and a value exactly halfway between two candidates
+// away from zero (0.125 to two places is 0.13, −2.5 to none is −3), the way amounts of money are
+// expected to round; std::to_chars and printf would round such a case to even.
+
+// A non-negative finite magnitude rounded at 13 significant digits, read as
 // 0.d1d2…d13 × 10^exponent. Zero gives thirteen zeros and exponent 1.
 inline constexpr int kSignificantDigits = 13;
 
@@ -27,7 +31,7 @@ struct SignificantDigits {
 SignificantDigits roundToSignificant(double magnitude);
 
 // A minus when negative, the integer digits (at least one) and, for precision > 0, a point and
-// that many decimals, rounded to nearest. Precision is clamped to 0..20.
+// that many decimals. Precision is clamped to 0..20.
 NumberText printFixed(double value, int precision);
 
 // A minus when negative, one digit, a point and `precision` digits when precision > 0, then 'e',

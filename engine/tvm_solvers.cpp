@@ -11,6 +11,9 @@ constexpr int kTriesPerPhase = 100;
 constexpr int kLastScanStep = 40;
 constexpr int kBisections = 200;
 constexpr double kScanStart = 1e-6;
+// Below this annual rate (a fraction) the residual's (1 − z) ÷ i is rounding noise, and a root
+// the first search finds there is either a true zero rate or spurious.
+constexpr double kSmallestRate = 1e-9;
 
 // Rate per period from the annual rate in percent; P/YR × 100 is formed before the division.
 double periodRate(const TvmRegisters& tvm) {
@@ -189,6 +192,13 @@ double solveInterest(const TvmRegisters& tvm, bool beginMode, int decimals, Erro
     const double tol = std::pow(10.0, -(decimals + 1));
 
     std::optional<double> rate = bracketAndNarrow(tvm, beginMode, tol);
+    if (rate && *rate < kSmallestRate) {
+        // When the payments balance without interest, the answer is exactly 0; otherwise the
+        // rate is noise, and the second search decides as if the first had failed.
+        const double balance = ((tvm.payment * tvm.n) + tvm.presentValue) + tvm.futureValue;
+        if (std::fabs(balance) <= tol) return 0.0;
+        rate.reset();
+    }
     if (!rate) rate = scanAndBisect(tvm, beginMode, tol);
     if (!rate) return kSearchFailed;
     return *rate * 100.0;

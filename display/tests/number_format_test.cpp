@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FormatCase{1234567.891, 2, " 1,234,567.89"}, FormatCase{-0.5, 2, "-0.50"},
                       FormatCase{0.0, 2, " 0.00"}, FormatCase{0.0, 0, " 0"},
                       FormatCase{0.0, 9, " 0.000000000"}, FormatCase{-0.3, 0, "-0"},
-                      FormatCase{0.3, 0, " 0"}, FormatCase{2.5, 0, " 2"},
+                      FormatCase{0.3, 0, " 0"}, FormatCase{2.5, 0, " 3"},
                       FormatCase{1234567890.12, 2, " 1,234,567,890.12"},
                       // Only eight of nine decimals fit behind four integer digits.
                       FormatCase{1234.5, 9, " 1,234.50000000"},

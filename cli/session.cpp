@@ -37,10 +37,7 @@ void tapKey(Calculator& calculator, KeyCode code) {
 
 void waitForMessage(Session& session) {
     session.clock.advance(kWaitMilliseconds);
-    // The window's timer skips expiry while a key is held; between tokens none is.
-    if (!session.calculator.keyHeld && session.calculator.display) {
-        expireMessage(*session.calculator.display);
-    }
+    tickMessageTimer(session.calculator);
 }
 
 void runToken(Session& session, const Token& token) {

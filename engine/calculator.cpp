@@ -23,12 +23,6 @@ class EmptyImageStore final : public ImageStore {
 }  // namespace
 
 Calculator::Calculator(const CalculatorServices& given) : services(given) {
-    for (int column = 0; column < 5; ++column) {
-        for (int row = 0; row < 6; ++row) {
-            keyTable[6 * column + row] =
-                KeyEntry{3 + 47 * column, 254 - 40 * row, 5 * row + column};
-        }
-    }
     reset(*this);
 }
 
@@ -95,6 +89,11 @@ void reset(Calculator& calculator) {
         display.beginMode = false;
         showMessage(display, kBanner);
     }
+}
+
+bool tickMessageTimer(Calculator& calculator) {
+    if (calculator.keyHeld || calculator.display == nullptr) return false;
+    return expireMessage(*calculator.display);
 }
 
 }  // namespace tabulor

@@ -116,33 +116,6 @@ void pressShift(Calculator& calculator) {
     }
 }
 
-int digitOfKey(KeyCode code) {
-    switch (code) {
-        case Key::Digit0:
-            return 0;
-        case Key::Digit1:
-            return 1;
-        case Key::Digit2:
-            return 2;
-        case Key::Digit3:
-            return 3;
-        case Key::Digit4:
-            return 4;
-        case Key::Digit5:
-            return 5;
-        case Key::Digit6:
-            return 6;
-        case Key::Digit7:
-            return 7;
-        case Key::Digit8:
-            return 8;
-        case Key::Digit9:
-            return 9;
-        default:
-            return -1;
-    }
-}
-
 // Every key but SHIFT, with the current shift state.
 void dispatch(Calculator& calculator, KeyCode code, bool shifted) {
     Display& display = *calculator.display;

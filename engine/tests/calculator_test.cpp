@@ -1,10 +1,9 @@
-// The calculator as a whole: creation and its failure, the key table, SHIFT, ON/OFF and reset.
+// The calculator as a whole: creation and its failure, SHIFT, ON/OFF and reset.
 
 #include "engine/calculator.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "engine/tests/key_script.h"
@@ -81,22 +80,6 @@ TEST_P(MissingImage, FailsAndReleasesEverything) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachId, MissingImage, ::testing::ValuesIn(kAllImageIds));
-
-TEST(Calculator, KeyTableIsColumnByColumnFromTheBottomRow) {
-    SimulatedClock clock;
-    const Calculator calculator({&clock, nullptr, nullptr});
-    std::set<KeyCode> codes;
-    for (int column = 0; column < 5; ++column) {
-        for (int row = 0; row < 6; ++row) {
-            const KeyEntry& entry = calculator.keyTable[6 * column + row];
-            EXPECT_EQ(entry.left, 3 + 47 * column);
-            EXPECT_EQ(entry.top, 254 - 40 * row);
-            EXPECT_EQ(entry.code, 5 * row + column);
-            codes.insert(entry.code);
-        }
-    }
-    EXPECT_EQ(codes.size(), 30u);
-}
 
 TEST(Calculator, BannerFillsTheDisplayThenZeroReturns) {
     SimulatedClock clock;

@@ -112,7 +112,6 @@ const BrokenRule kBrokenRules[] = {
          c.tvm.paymentsPerYear = std::numeric_limits<double>::infinity();
      },
      "P/YR"},
-    {"key table", "WAIT", [](Calculator& c, Display&) { c.keyTable[7].code = 3; }, "key table"},
 
     // Cells, marks and the display's settings, whatever is shown.
     {"glyph past the strip", "WAIT", [](Calculator&, Display& d) { d.cells[3] = 34; },

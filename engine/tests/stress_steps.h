@@ -28,7 +28,7 @@ inline void applyStep(Session& session, std::uint8_t byte) {
         waitForMessage(session);
     } else if (byte < kResetByte) {
         session.clock.advance(kTimerMilliseconds);
-        if (!session.calculator.keyHeld) expireMessage(*session.calculator.display);
+        tickMessageTimer(session.calculator);
     } else if (byte == kResetByte) {
         reset(session.calculator);
     } else {

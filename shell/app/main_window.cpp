@@ -16,7 +16,6 @@
 #include "shell/app/clipboard_number.h"
 #include "shell/app/faceplate_accessible.h"
 #include "shell/app/hit_test.h"
-#include "shell/app/key_legends.h"
 #include "shell/app/key_map.h"
 #include "shell/app/qt_surface.h"
 #include "shell/app/shell_text.h"
@@ -210,11 +209,11 @@ bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && calculator_ != nullptr) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QPoint at = faceplatePoint(help->pos());
-        if (const auto key = keyAt(*calculator_, at.x(), at.y())) {
-            const KeyLegend legend = keyLegend(*key);
-            QString tip = qs(legend.primary);
-            if (!legend.shifted.empty())
-                tip += QStringLiteral(" (SHIFT: %1)").arg(qs(legend.shifted));
+        if (const auto key = keyAt(at.x(), at.y())) {
+            const KeyFacts& facts = keyFacts(*key);
+            QString tip = qs(facts.legend);
+            if (!facts.shiftedLegend.empty())
+                tip += QStringLiteral(" (SHIFT: %1)").arg(qs(facts.shiftedLegend));
             QToolTip::showText(help->globalPos(), tip, this);
         } else {
             QToolTip::hideText();
@@ -280,7 +279,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (calculator_ != nullptr) {
         const QPoint at = faceplatePoint(event->position());
-        setPointerKey(keyAt(*calculator_, at.x(), at.y()));
+        setPointerKey(keyAt(at.x(), at.y()));
     }
     QWidget::mouseMoveEvent(event);
 }

@@ -220,7 +220,7 @@ TEST_P(HeldKeyTest, CopiedFromThePressedFace) {
     calculator.keyHeld = false;
     const RgbSurface released = paint();
 
-    const Rect cell = faceplate::keyCell(c.column, c.row);
+    const Rect cell = keyCellAt(c.column, c.row);
     calculator.heldKeyRect = cell;
     calculator.keyHeld = true;
     const RgbSurface held = paint();
@@ -243,10 +243,10 @@ class TapTest : public FaceplateTest {
   protected:
     void press(KeyCode code) {
         pressKey(calculator, code);
-        calculator.heldKeyRect = faceplate::keyCell(code % 5, code / 5);
+        calculator.heldKeyRect = keyCell(code);
         calculator.keyHeld = true;
     }
-    Rect cell(KeyCode code) const { return faceplate::keyCell(code % 5, code / 5); }
+    Rect cell(KeyCode code) const { return keyCell(code); }
 };
 
 TEST_F(TapTest, ShiftedKeyIsHeldFromThePressedShiftedFaceAndReleaseEndsTheShift) {
@@ -316,7 +316,7 @@ TEST_F(FaceplateTest, PaintClippedToTheKeypadLeavesTheDisplayAlone) {
     const RgbSurface before = paint();
     RgbSurface surface = before;
     appendDigit(display(), 4);
-    calculator.heldKeyRect = faceplate::keyCell(1, 2);
+    calculator.heldKeyRect = keyCellAt(1, 2);
     calculator.keyHeld = true;
     surface.setClip(faceplate::kKeypadRect);
     paintFaceplate(calculator, surface, kWholeFace);

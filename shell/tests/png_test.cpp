@@ -31,7 +31,7 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
     for (const int digit : {1, 2, 3, 4, 5, 6, 7})
         appendDigit(display(), digit);
     calculator.keyHeld = true;
-    calculator.heldKeyRect = faceplate::keyCell(3, 3);
+    calculator.heldKeyRect = keyCellAt(3, 3);
     const std::string path = tempPath("faceplate");
     std::string error;
     ASSERT_TRUE(writeFaceplatePng(calculator, path, error)) << error;

@@ -208,7 +208,7 @@ TEST_F(RealizePaletteTest, PaintSelectsEachImagesOwnPalette) {
     surface.calculator = calculator.palette.get();
     display().shiftShown = true;
     calculator.keyHeld = true;
-    calculator.heldKeyRect = faceplate::keyCell(0, 0);
+    calculator.heldKeyRect = keyCellAt(0, 0);
     paintFaceplate(calculator, surface, kWholeFace);
     // Face and held key with the calculator's palette; the annunciator and the 13 cells with
     // the display's, which is a palette of its own.

@@ -30,7 +30,7 @@ class HitTest : public ::testing::Test {
         const Rect held = calculator.heldKeyRect;
         releaseKey(calculator);
         for (KeyCode code = 0; code < kKeyCount; ++code) {
-            const Rect cell = faceplate::keyCell(code % 5, code / 5);
+            const Rect cell = keyCell(code);
             if (cell.left == held.left && cell.top == held.top && cell.right == held.right &&
                 cell.bottom == held.bottom) {
                 return code;
@@ -48,7 +48,7 @@ TEST_F(HitTest, EveryPixelOfTheFaceplateHitsItsCellOrNothing) {
         for (int x = 0; x < faceplate::kWidth + 4; ++x) {
             int expected = -1;
             for (KeyCode code = 0; code < kKeyCount; ++code) {
-                if (contains(faceplate::keyCell(code % 5, code / 5), x, y)) expected = code;
+                if (contains(keyCell(code), x, y)) expected = code;
             }
             // Keep SHIFT and ON from piling up effects: they change no geometry.
             ASSERT_EQ(keyAt(x, y), expected) << x << "," << y;
@@ -68,7 +68,7 @@ TEST_F(HitTest, GapsAndMarginsPressNothing) {
 }
 
 TEST_F(HitTest, AHitPressesTheKeyThroughTheEngine) {
-    const Rect seven = faceplate::keyCell(Key::Digit7 % 5, Key::Digit7 / 5);
+    const Rect seven = keyCell(Key::Digit7);
     ASSERT_TRUE(hitTest(calculator, seven.left + 5, seven.top + 5));
     releaseKey(calculator);
     EXPECT_DOUBLE_EQ(readNumber(*calculator.display, false), 7.0);

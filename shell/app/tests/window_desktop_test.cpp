@@ -96,7 +96,7 @@ TEST_F(Keyboard, EachMappedKeyPressesItsKeyAndDrawsItHeld) {
         open();
         sendKey(window.get(), QEvent::KeyPress, typed);
         ASSERT_TRUE(calculator().keyHeld);
-        const Rect cell = faceplate::keyCell(typed.code % 5, typed.code / 5);
+        const Rect cell = keyCell(typed.code);
         EXPECT_EQ(toQRect(calculator().heldKeyRect), toQRect(cell));
         EXPECT_EQ(settlePainted().boundingRect(), QRect(0, 0, 240, 294));
         EXPECT_TRUE(showsFaceplate(*window, cell));
@@ -109,7 +109,7 @@ TEST_F(Keyboard, EachMappedKeyPressesItsKeyAndDrawsItHeld) {
 
 TEST_F(Keyboard, HeldKeyDrawnPressedUntilKeyUp) {
     const TypedKey seven{Qt::Key_7, "7", {}, Key::Digit7};
-    const Rect cell = faceplate::keyCell(Key::Digit7 % 5, Key::Digit7 / 5);
+    const Rect cell = keyCell(Key::Digit7);
     const QImage before = window->grab().toImage().copy(toQRect(cell));
     sendKey(window.get(), QEvent::KeyPress, seven);
     settlePainted();
@@ -181,7 +181,7 @@ TEST_F(Zoom, AtZoomThreeEachScaledCellCentrePressesItsKeyAndGapsStayGaps) {
     ASSERT_EQ(window->height(), 882);
     for (KeyCode code = 0; code < kKeyCount; ++code) {
         SCOPED_TRACE(code);
-        const Rect cell = faceplate::keyCell(code % 5, code / 5);
+        const Rect cell = keyCell(code);
         const QPoint centre((cell.left + cell.right) * 3 / 2, (cell.top + cell.bottom) * 3 / 2);
         QTest::mousePress(window.get(), Qt::LeftButton, {}, centre);
         EXPECT_TRUE(calculator().keyHeld);

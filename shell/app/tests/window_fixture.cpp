@@ -71,7 +71,7 @@ QRegion WindowTest::settlePainted() {
 }
 
 QPoint keyCentre(KeyCode code) {
-    const Rect cell = faceplate::keyCell(code % 5, code / 5);
+    const Rect cell = keyCell(code);
     return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
 }
 

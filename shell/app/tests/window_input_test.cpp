@@ -55,7 +55,7 @@ TEST_F(PenInput, EachKeyCellReachesItsKeyCode) {
         press(at.x(), at.y());
         EXPECT_TRUE(calculator().keyHeld);
         EXPECT_EQ(toQRect(calculator().heldKeyRect),
-                  toQRect(faceplate::keyCell(code % 5, code / 5)));
+                  toQRect(keyCell(code)));
         release(at.x(), at.y());
         EXPECT_FALSE(calculator().keyHeld);
         // SHIFT then ON would end the window; a single key never does.

@@ -31,7 +31,6 @@ bool startSession(Session& session) {
 
 void tapKey(Calculator& calculator, KeyCode code) {
     pressKey(calculator, code);
-    calculator.keyHeld = true;
     releaseKey(calculator);
 }
 

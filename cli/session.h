@@ -47,7 +47,7 @@ struct Session {
 // calculator cannot be created; nothing may run then.
 bool startSession(Session& session);
 
-// pressKey, the key marked held, releaseKey: one tap as the window makes it.
+// pressKey, then releaseKey: one tap as the window makes it.
 void tapKey(Calculator& calculator, KeyCode code);
 
 // Advance the clock by kWaitMilliseconds and let a message expire as the window's timer would.

@@ -65,7 +65,7 @@ void setWindow(Calculator& calculator, WindowLink* window) {
 
 void reset(Calculator& calculator) {
     calculator.shift = 0;
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     calculator.shiftJustSet = false;
 
     calculator.registers.fill(0.0);
@@ -92,7 +92,7 @@ void reset(Calculator& calculator) {
 }
 
 bool tickMessageTimer(Calculator& calculator) {
-    if (calculator.keyHeld || calculator.display == nullptr) return false;
+    if (calculator.heldKey || calculator.display == nullptr) return false;
     return expireMessage(*calculator.display);
 }
 

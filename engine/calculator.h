@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "display/display.h"
 #include "engine/key_table.h"
@@ -59,8 +60,8 @@ struct Calculator {
     std::unique_ptr<Palette> palette;
     std::int32_t shift = 0;  // 0 or 1; also the index of the face drawn
     Rect heldKeyRect{};
-    bool keyHeld = false;
-    bool shiftJustSet = false;
+    std::optional<KeyCode> heldKey;  // the key under the pen, from pressKey to releaseKey
+    bool shiftJustSet = false;       // the held key is the SHIFT that switched shift on
     WindowLink* window = nullptr;
 
     CalculatorServices services;
@@ -69,7 +70,11 @@ struct Calculator {
 bool initialize(Calculator& calculator);
 void destroy(Calculator& calculator);
 void setWindow(Calculator& calculator, WindowLink* window);
+// A key goes down and stays held until releaseKey. SHIFT is a one-shot: it applies to the next
+// key and ends when that key is released; a second SHIFT cancels it. A press that hits no key
+// reaches neither operation, so it leaves an armed SHIFT armed.
 void pressKey(Calculator& calculator, KeyCode code);
+// True when a key was held.
 bool releaseKey(Calculator& calculator);
 void reset(Calculator& calculator);
 

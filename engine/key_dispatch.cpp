@@ -220,8 +220,11 @@ PendingOp operatorOfKey(KeyCode code) {
 }
 
 void pressKey(Calculator& calculator, KeyCode code) {
+    if (!isKeyCode(code)) return;
+    // Held whatever it does, so that its release ends a shift it acted under.
+    calculator.heldKey = code;
     // Without a Display (initialize failed or not yet called) there is nothing to act on.
-    if (calculator.display == nullptr || code < 0 || code >= kKeyCount) return;
+    if (calculator.display == nullptr) return;
     if (!calculator.isOn) {
         if (code == Key::On) switchOn(calculator);
         return;
@@ -235,13 +238,13 @@ void pressKey(Calculator& calculator, KeyCode code) {
 }
 
 bool releaseKey(Calculator& calculator) {
-    if (!calculator.keyHeld) return false;
+    if (!calculator.heldKey) return false;
     if (calculator.shiftJustSet) {
         calculator.shiftJustSet = false;
     } else {
         calculator.shift = 0;
     }
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     return true;
 }
 

@@ -97,14 +97,12 @@ TEST(Shift, IsAOneShot) {
     Calculator& calculator = script.calculator();
     pressKey(calculator, Key::Shift);
     EXPECT_TRUE(calculator.display->shiftShown);
-    calculator.keyHeld = true;
-    releaseKey(calculator);
+    EXPECT_TRUE(releaseKey(calculator));
     EXPECT_EQ(calculator.shift, 1);  // armed after its own release
     pressKey(calculator, Key::Clear);
     EXPECT_FALSE(calculator.display->shiftShown);
     EXPECT_EQ(calculator.shift, 1);  // still set while the key is held
-    calculator.keyHeld = true;
-    releaseKey(calculator);
+    EXPECT_TRUE(releaseKey(calculator));
     EXPECT_EQ(calculator.shift, 0);
     EXPECT_EQ(script.line(), " 12  P_YR");  // the key acted shifted: C ALL
 }

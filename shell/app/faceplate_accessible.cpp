@@ -109,9 +109,7 @@ class FaceplateItem final : public QAccessibleInterface {
             state.focusable = true;
             state.focused = window_->keyUnderPointer() == item_ - 1;
             state.hotTracked = state.focused;
-            const Rect cell = keyCell(item_ - 1);
-            state.pressed = calculator->keyHeld && calculator->heldKeyRect.left == cell.left &&
-                            calculator->heldKeyRect.top == cell.top;
+            state.pressed = calculator->heldKey == item_ - 1;
         }
         return state;
     }

@@ -19,7 +19,6 @@ std::optional<KeyCode> codeAt(std::int32_t x, std::int32_t y) {
 
 void press(Calculator& calculator, KeyCode code) {
     pressKey(calculator, code);
-    calculator.keyHeld = true;
     calculator.heldKeyRect = keyCell(code);
 }
 

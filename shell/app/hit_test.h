@@ -18,7 +18,7 @@ constexpr bool contains(const Rect& rect, std::int32_t x, std::int32_t y) {
 // cells press nothing.
 bool hitTest(Calculator& calculator, std::int32_t x, std::int32_t y);
 
-// Presses `code` as a hit on its cell would: the key, `keyHeld` and `heldKeyRect`. False for a
+// Presses `code` as a hit on its cell would: the key held and `heldKeyRect`. False for a
 // code that names no key.
 bool pressKeyCell(Calculator& calculator, KeyCode code);
 

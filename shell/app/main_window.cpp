@@ -180,7 +180,7 @@ void MainWindow::pasteNumber() {
     const auto keys = keysForNumberText(QGuiApplication::clipboard()->text().toStdString());
     if (!keys) return;
     releaseKeyboardKey();
-    if (calculator_->keyHeld) return;  // the pen is down on a key; typing waits for it
+    if (calculator_->heldKey) return;  // the pen is down on a key; typing waits for it
     // An armed SHIFT would turn the first digit into a shifted function; typing it off first.
     if (calculator_->shift != 0) {
         pressKeyCell(*calculator_, Key::Shift);
@@ -306,7 +306,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A key held down repeats in the keyboard, not on the calculator; and one key at a time,
     // as with the pen.
-    if (event->isAutoRepeat() || calculator_->keyHeld) return;
+    if (event->isAutoRepeat() || calculator_->heldKey) return;
     keyboardKey_ = event->key();
     keyboardScanCode_ = event->nativeScanCode();
     const Repaint repaint = keyDown(state_, *calculator_, *code);

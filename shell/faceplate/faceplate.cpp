@@ -94,7 +94,7 @@ void paintFaceplate(const Calculator& calculator, Surface& surface, const Rect& 
                   palette);
     }
     if (calculator.display != nullptr) drawDisplay(*calculator.display, surface);
-    if (calculator.keyHeld && shiftValid) {
+    if (calculator.heldKey && shiftValid) {
         const Rect& held = calculator.heldKeyRect;
         const std::size_t pressed = static_cast<std::size_t>(calculator.shift) + 2;
         drawImage(surface, held, calculator.faceImages[pressed].get(), {held.left, held.top},

@@ -217,12 +217,12 @@ TEST_P(HeldKeyTest, CopiedFromThePressedFace) {
     const HeldCase& c = GetParam();
     endBanner();
     calculator.shift = c.shift;
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     const RgbSurface released = paint();
 
     const Rect cell = keyCellAt(c.column, c.row);
     calculator.heldKeyRect = cell;
-    calculator.keyHeld = true;
+    calculator.heldKey = keyCodeAt(c.column, c.row);
     const RgbSurface held = paint();
     EXPECT_EQ(differencesFromImage(held, cell, face(c.shift + 2), {cell.left, cell.top}),
               std::vector<std::string>{});
@@ -244,7 +244,6 @@ class TapTest : public FaceplateTest {
     void press(KeyCode code) {
         pressKey(calculator, code);
         calculator.heldKeyRect = keyCell(code);
-        calculator.keyHeld = true;
     }
     Rect cell(KeyCode code) const { return keyCell(code); }
 };
@@ -317,7 +316,7 @@ TEST_F(FaceplateTest, PaintClippedToTheKeypadLeavesTheDisplayAlone) {
     RgbSurface surface = before;
     appendDigit(display(), 4);
     calculator.heldKeyRect = keyCellAt(1, 2);
-    calculator.keyHeld = true;
+    calculator.heldKey = keyCodeAt(1, 2);
     surface.setClip(faceplate::kKeypadRect);
     paintFaceplate(calculator, surface, kWholeFace);
 

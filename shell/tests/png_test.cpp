@@ -30,7 +30,7 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
     endBanner();
     for (const int digit : {1, 2, 3, 4, 5, 6, 7})
         appendDigit(display(), digit);
-    calculator.keyHeld = true;
+    calculator.heldKey = keyCodeAt(3, 3);
     calculator.heldKeyRect = keyCellAt(3, 3);
     const std::string path = tempPath("faceplate");
     std::string error;
@@ -42,7 +42,7 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
     EXPECT_EQ(png.width, 240u);
     EXPECT_EQ(png.height, 294u);
 
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     const RgbSurface expected = paint();
     EXPECT_EQ(png.rgb, expected.rgb());
 }

@@ -207,7 +207,7 @@ TEST_F(RealizePaletteTest, PaintSelectsEachImagesOwnPalette) {
     surface.system = &system;
     surface.calculator = calculator.palette.get();
     display().shiftShown = true;
-    calculator.keyHeld = true;
+    calculator.heldKey = keyCodeAt(0, 0);
     calculator.heldKeyRect = keyCellAt(0, 0);
     paintFaceplate(calculator, surface, kWholeFace);
     // Face and held key with the calculator's palette; the annunciator and the 13 cells with

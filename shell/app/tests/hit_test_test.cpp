@@ -23,10 +23,10 @@ class HitTest : public ::testing::Test {
     // The key a press at (x, y) held, or -1; the calculator is released after.
     int keyAt(int x, int y) {
         if (!hitTest(calculator, x, y)) {
-            EXPECT_FALSE(calculator.keyHeld);
+            EXPECT_FALSE(calculator.heldKey.has_value());
             return -1;
         }
-        EXPECT_TRUE(calculator.keyHeld);
+        EXPECT_TRUE(calculator.heldKey.has_value());
         const Rect held = calculator.heldKeyRect;
         releaseKey(calculator);
         for (KeyCode code = 0; code < kKeyCount; ++code) {

@@ -149,7 +149,7 @@ TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
     const QPointF inside((50 * scale + 0.5) / ratio, (160 * scale + 0.5) / ratio);
     QTest::mousePress(window.get(), Qt::LeftButton, {}, inside.toPoint());
     const int x = window->zoomGeometry().faceplateCoordinate(inside.toPoint().x());
-    EXPECT_EQ(calculator().keyHeld, x >= 50);
+    EXPECT_EQ(calculator().heldKey.has_value(), x >= 50);
 
     // The held key, drawn by a repaint of the whole window, still lands square on its pixels.
     settlePainted();

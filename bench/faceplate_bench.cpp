@@ -3,10 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "bench/bench_session.h"
 #include "bench/budget.h"
 #include "shell/faceplate/faceplate.h"
 #include "shell/faceplate/rgb_surface.h"
+#include "shell/resources/embedded_images.h"
 
 namespace tabulor::bench {
 namespace {
@@ -15,6 +18,8 @@ constexpr std::int32_t kFaceWidth = 240;
 constexpr std::int32_t kFaceHeight = 294;
 
 void fullPaint(benchmark::State& state) {
+    FaceplateImages images;
+    if (!loadFaceplateImages(images, embeddedImages())) std::abort();
     BenchSession session;
     session.run("BEG/END 2 + 123456789.012");
     Calculator& calculator = session.calculator();
@@ -23,14 +28,13 @@ void fullPaint(benchmark::State& state) {
     pressKey(calculator, Key::Shift);
     releaseKey(calculator);
     pressKey(calculator, Key::Digit8);
-    calculator.heldKeyRect = keyCell(Key::Digit8);
     display.shiftShown = true;
     display.lowBattery = true;
     display.error = Error::Func;
     RgbSurface surface(kFaceWidth, kFaceHeight);
     const Rect client{0, 0, kFaceWidth, kFaceHeight};
     for (auto _ : state) {
-        paintFaceplate(calculator, surface, client);
+        paintFaceplate(images, calculator, surface, client);
         benchmark::DoNotOptimize(surface.rgb().data());
     }
     setOperationsPerIteration(state, 1);

@@ -53,10 +53,10 @@ void runRepl(Session& session, const CliOptions& options, std::istream& in, std:
 
 // The picture comes after the printed lines, so that it shows the state they end with. A file
 // that cannot be written is the user's to mend, like a bad option: exit status 2.
-int writePicture(const Session& session, const std::string& path, std::ostream& out,
-                 std::ostream& err) {
+int writePicture(const FaceplateImages& images, const Session& session, const std::string& path,
+                 std::ostream& out, std::ostream& err) {
     std::string error;
-    if (writeFaceplatePng(session.calculator, path, error)) return kExitOk;
+    if (writeFaceplatePng(images, session.calculator, path, error)) return kExitOk;
     out.flush();
     err << "tabulor-cli: " << error << '\n';
     return kExitUsage;
@@ -99,8 +99,11 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         }
     }
 
-    Session session(SessionSettings{options.clockStart, options.battery}, images);
-    if (!startSession(session)) {
+    // The picture's images are loaded whether or not one is asked for: a program without them
+    // cannot show its calculator, and says so at once.
+    FaceplateImages faceplate;
+    Session session(SessionSettings{options.clockStart, options.battery});
+    if (!loadFaceplateImages(faceplate, images) || !startSession(session)) {
         err << "Can't create calculator!\n";
         return kExitFailure;
     }
@@ -110,7 +113,7 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         runRepl(session, options, in, out, err);
     }
     if (!options.pngPath.empty()) {
-        const int status = writePicture(session, options.pngPath, out, err);
+        const int status = writePicture(faceplate, session, options.pngPath, out, err);
         if (status != kExitOk) return status;
     }
     return finish(out, err);

@@ -13,10 +13,10 @@ std::unique_ptr<PowerSource> makePower(const std::optional<PowerStatus>& battery
 
 }  // namespace
 
-Session::Session(const SessionSettings& settings, const ImageStore& images)
+Session::Session(const SessionSettings& settings)
     : clock(settings.clockStart),
       power(makePower(settings.battery)),
-      calculator(CalculatorServices{&clock, power.get(), &images}) {}
+      calculator(CalculatorServices{&clock, power.get()}) {}
 
 Session::~Session() {
     if (started) destroy(calculator);
@@ -27,11 +27,6 @@ bool startSession(Session& session) {
     setWindow(session.calculator, &session.window);
     session.started = true;
     return true;
-}
-
-void tapKey(Calculator& calculator, KeyCode code) {
-    pressKey(calculator, code);
-    releaseKey(calculator);
 }
 
 void waitForMessage(Session& session) {

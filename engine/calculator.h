@@ -10,7 +10,6 @@
 #include "display/display.h"
 #include "engine/key_table.h"
 #include "engine/tvm_registers.h"
-#include "image/image.h"
 #include "platform/services.h"
 
 namespace tabulor {
@@ -36,7 +35,6 @@ inline constexpr int kRegisters = 10;
 struct CalculatorServices {
     const TickSource* clock = nullptr;
     const PowerSource* power = nullptr;
-    const ImageStore* images = nullptr;
 };
 
 struct Calculator {
@@ -55,11 +53,7 @@ struct Calculator {
     bool percentApplied = false;
     double percentBase = 0.0;
     bool isOn = true;
-    // The normal face, the shifted face, and both drawn with every key pressed.
-    std::array<std::unique_ptr<Image>, 4> faceImages;
-    std::unique_ptr<Palette> palette;
-    std::int32_t shift = 0;  // 0 or 1; also the index of the face drawn
-    Rect heldKeyRect{};
+    std::int32_t shift = 0;          // 0 or 1; also the index of the face drawn
     std::optional<KeyCode> heldKey;  // the key under the pen, from pressKey to releaseKey
     bool shiftJustSet = false;       // the held key is the SHIFT that switched shift on
     WindowLink* window = nullptr;
@@ -67,6 +61,7 @@ struct Calculator {
     CalculatorServices services;
 };
 
+// Creates the Display and shows the start-up banner; false, with nothing made, without a clock.
 bool initialize(Calculator& calculator);
 void destroy(Calculator& calculator);
 void setWindow(Calculator& calculator, WindowLink* window);
@@ -76,6 +71,8 @@ void setWindow(Calculator& calculator, WindowLink* window);
 void pressKey(Calculator& calculator, KeyCode code);
 // True when a key was held.
 bool releaseKey(Calculator& calculator);
+// pressKey, then releaseKey: one tap.
+void tapKey(Calculator& calculator, KeyCode code);
 void reset(Calculator& calculator);
 
 // One period of the message timer, as the window and the command line's WAIT run it: a timed

@@ -248,4 +248,9 @@ bool releaseKey(Calculator& calculator) {
     return true;
 }
 
+void tapKey(Calculator& calculator, KeyCode code) {
+    pressKey(calculator, code);
+    releaseKey(calculator);
+}
+
 }  // namespace tabulor

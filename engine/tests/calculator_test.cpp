@@ -8,35 +8,11 @@
 
 #include "engine/tests/key_script.h"
 #include "platform/simulated_services.h"
-#include "shell/resources/embedded_images.h"
 
 namespace tabulor {
 namespace {
 
 using testing::KeyScript;
-
-constexpr int kAllImageIds[] = {ImageId::Face,
-                                ImageId::ShiftedFace,
-                                ImageId::PressedFace,
-                                ImageId::PressedShiftedFace,
-                                ImageId::GlyphStrip,
-                                ImageId::ErrorStrip,
-                                ImageId::ShiftAnnunciator,
-                                ImageId::BeginAnnunciator,
-                                ImageId::PendAnnunciator,
-                                ImageId::BatteryAnnunciator};
-
-// The program's images with one of them missing.
-class StoreWithout final : public ImageStore {
-  public:
-    explicit StoreWithout(int missing) : missing_(missing) {}
-    std::span<const std::uint8_t> find(int id) const override {
-        return id == missing_ ? std::span<const std::uint8_t>{} : embeddedImages().find(id);
-    }
-
-  private:
-    int missing_;
-};
 
 class RecordingWindow final : public WindowLink {
   public:
@@ -45,46 +21,36 @@ class RecordingWindow final : public WindowLink {
     std::vector<std::string> calls;
 };
 
-TEST(Calculator, InitializeLoadsEveryImage) {
+TEST(Calculator, InitializeMakesTheDisplayAndDestroyReleasesIt) {
     SimulatedClock clock;
     FixedPower power;
-    Calculator calculator({&clock, &power, &embeddedImages()});
+    Calculator calculator({&clock, &power});
+    RecordingWindow window;
+    setWindow(calculator, &window);
     ASSERT_TRUE(initialize(calculator));
-    for (const auto& face : calculator.faceImages)
-        EXPECT_NE(face, nullptr);
-    EXPECT_NE(calculator.palette, nullptr);
     ASSERT_NE(calculator.display, nullptr);
-    EXPECT_NE(calculator.display->glyphStrip, nullptr);
     EXPECT_TRUE(calculator.display->messageActive);  // the start-up banner
     destroy(calculator);
     EXPECT_EQ(calculator.display, nullptr);
-    EXPECT_EQ(calculator.palette, nullptr);
+    EXPECT_EQ(calculator.window, nullptr);
 }
 
-class MissingImage : public ::testing::TestWithParam<int> {};
-
-TEST_P(MissingImage, FailsAndReleasesEverything) {
-    SimulatedClock clock;
+TEST(Calculator, WithoutAClockInitializeFailsAndMakesNothing) {
     FixedPower power;
-    const StoreWithout store(GetParam());
-    Calculator calculator({&clock, &power, &store});
+    Calculator calculator({nullptr, &power});
     RecordingWindow window;
     setWindow(calculator, &window);
     EXPECT_FALSE(initialize(calculator));
     EXPECT_EQ(calculator.display, nullptr);
-    EXPECT_EQ(calculator.palette, nullptr);
-    for (const auto& face : calculator.faceImages)
-        EXPECT_EQ(face, nullptr);
     EXPECT_EQ(calculator.window, nullptr);
     pressKey(calculator, Key::Digit1);  // no Display: nothing to act on, and no crash
+    EXPECT_TRUE(releaseKey(calculator));
 }
-
-INSTANTIATE_TEST_SUITE_P(EachId, MissingImage, ::testing::ValuesIn(kAllImageIds));
 
 TEST(Calculator, BannerFillsTheDisplayThenZeroReturns) {
     SimulatedClock clock;
     FixedPower power;
-    Calculator calculator({&clock, &power, &embeddedImages()});
+    Calculator calculator({&clock, &power});
     ASSERT_TRUE(initialize(calculator));
     EXPECT_EQ(displayLine(*calculator.display), "-- tAbuLor --");
     clock.advance(2001);
@@ -163,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Power, FailedQueryIsNotLow) {
     SimulatedClock clock;
     const FixedPower failing({5, 5}, false);
-    Calculator calculator({&clock, &failing, &embeddedImages()});
+    Calculator calculator({&clock, &failing});
     ASSERT_TRUE(initialize(calculator));
     pressKey(calculator, Key::Shift);
     pressKey(calculator, Key::On);

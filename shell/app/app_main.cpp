@@ -60,9 +60,9 @@ int runTabulor(int argc, char** argv) {
 
     const SystemClock clock;
     const SystemPower power;
-    const CalculatorServices services{&clock, &power, &embeddedImages()};
+    const CalculatorServices services{&clock, &power};
     const std::unique_ptr<MainWindow> window =
-        startUp(services, options.zoom.value_or(defaultZoom()));
+        startUp(services, embeddedImages(), options.zoom.value_or(defaultZoom()));
     if (window == nullptr) return 0;
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(),
                      &MainWindow::bringForward);

@@ -17,23 +17,18 @@ std::optional<KeyCode> codeAt(std::int32_t x, std::int32_t y) {
     return code;
 }
 
-void press(Calculator& calculator, KeyCode code) {
-    pressKey(calculator, code);
-    calculator.heldKeyRect = keyCell(code);
-}
-
 }  // namespace
 
 bool hitTest(Calculator& calculator, std::int32_t x, std::int32_t y) {
     const std::optional<KeyCode> code = codeAt(x, y);
     if (!code) return false;
-    press(calculator, *code);
+    pressKey(calculator, *code);
     return true;
 }
 
 bool pressKeyCell(Calculator& calculator, KeyCode code) {
     if (!isKeyCode(code)) return false;
-    press(calculator, code);
+    pressKey(calculator, code);
     return true;
 }
 

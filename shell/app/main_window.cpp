@@ -59,8 +59,9 @@ std::optional<KeyCode> keyForEvent(const QKeyEvent& event) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, int zoom)
+MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, FaceplateImages images, int zoom)
     : calculator_(std::move(calculator)),
+      faceplate_(std::move(images)),
       backbuffer_(faceplate::kWidth, faceplate::kHeight, QImage::Format_RGB32),
       strip_(new MenuStrip(this)) {
     installFaceplateAccessibility();
@@ -232,7 +233,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
             QPainter back(&backbuffer_);
             QtSurface surface(back, images_);
             surface.setClip(toRect(dirty));
-            paintFaceplate(*calculator_, surface, kClientRect);
+            paintFaceplate(faceplate_, *calculator_, surface, kClientRect);
         }
         // Whole device pixels per faceplate pixel, copied without smoothing: crisp at every zoom
         // and device-pixel ratio, with no seams between the images.
@@ -371,6 +372,7 @@ void MainWindow::endCalculator() {
     images_.clear();
     tabulor::destroy(*calculator_);
     calculator_.reset();
+    releaseFaceplateImages(faceplate_);
 }
 
 // Nothing of ours depends on being active, so the notice that precedes OFF's close changes

@@ -59,52 +59,50 @@ void drawImage(Surface& surface, const Rect& destination, const Image* image, Po
     surface.copyImage(destination, *image, source);
 }
 
-void drawDisplay(const Display& display, Surface& surface) {
+void drawDisplay(const FaceplateImages& images, const Display& display, Surface& surface) {
     using namespace faceplate;
-    const Palette* palette = display.displayPalette.get();
-    drawAnnunciator(surface, display.shiftShown, kShiftRect, display.shiftImage.get(), {0, 0},
+    const Palette* palette = images.displayPalette.get();
+    drawAnnunciator(surface, display.shiftShown, kShiftRect, images.shiftImage.get(), {0, 0},
                     palette);
-    drawAnnunciator(surface, display.beginMode, kBeginRect, display.beginImage.get(), {0, 0},
+    drawAnnunciator(surface, display.beginMode, kBeginRect, images.beginImage.get(), {0, 0},
                     palette);
-    drawAnnunciator(surface, display.pendShown, kPendRect, display.pendImage.get(), {0, 0},
-                    palette);
-    drawAnnunciator(surface, display.lowBattery, kBatteryRect, display.batteryImage.get(), {0, 0},
+    drawAnnunciator(surface, display.pendShown, kPendRect, images.pendImage.get(), {0, 0}, palette);
+    drawAnnunciator(surface, display.lowBattery, kBatteryRect, images.batteryImage.get(), {0, 0},
                     palette);
     // The strip has bands for codes 1..5 only; any other code has nothing to show.
     const bool errorShown = display.error >= Error::Tvm && display.error <= Error::Stat;
-    drawAnnunciator(surface, errorShown, kErrorRect, display.errorStrip.get(),
+    drawAnnunciator(surface, errorShown, kErrorRect, images.errorStrip.get(),
                     {0, kErrorBandHeight * display.error}, palette);
 
-    if (display.glyphStrip == nullptr) return;
+    if (images.glyphStrip == nullptr) return;
     const PaletteSelection selection(surface, palette);
     for (std::size_t i = 0; i < static_cast<std::size_t>(kShownCells); ++i) {
         const std::int32_t left = kCellLeft + kCellPitch * static_cast<std::int32_t>(i);
         const Rect cell{left, kCellTop, left + kGlyphWidth, kCellTop + kGlyphHeight};
-        surface.copyImage(cell, *display.glyphStrip, {kGlyphWidth * display.cells[i], 0});
+        surface.copyImage(cell, *images.glyphStrip, {kGlyphWidth * display.cells[i], 0});
         drawMark(surface, left, display.marks[i]);
     }
 }
 
-void paintFaceplate(const Calculator& calculator, Surface& surface, const Rect& client) {
+void paintFaceplate(const FaceplateImages& images, const Calculator& calculator, Surface& surface,
+                    const Rect& client) {
     const bool shiftValid = calculator.shift == 0 || calculator.shift == 1;
-    const Palette* palette = calculator.palette.get();
+    const Palette* palette = images.palette.get();
     if (shiftValid) {
         const std::size_t face = static_cast<std::size_t>(calculator.shift);
-        drawImage(surface, client, calculator.faceImages[face].get(), {client.left, client.top},
-                  palette);
+        drawImage(surface, client, images.faces[face].get(), {client.left, client.top}, palette);
     }
-    if (calculator.display != nullptr) drawDisplay(*calculator.display, surface);
-    if (calculator.heldKey && shiftValid) {
-        const Rect& held = calculator.heldKeyRect;
+    if (calculator.display != nullptr) drawDisplay(images, *calculator.display, surface);
+    if (calculator.heldKey && isKeyCode(*calculator.heldKey) && shiftValid) {
+        const Rect held = keyCell(*calculator.heldKey);
         const std::size_t pressed = static_cast<std::size_t>(calculator.shift) + 2;
-        drawImage(surface, held, calculator.faceImages[pressed].get(), {held.left, held.top},
-                  palette);
+        drawImage(surface, held, images.faces[pressed].get(), {held.left, held.top}, palette);
     }
 }
 
-void realizePalette(const Calculator& calculator, Surface& surface) {
-    if (calculator.palette == nullptr || !surface.isPaletteBased()) return;
-    const Palette* previous = surface.selectPalette(calculator.palette.get());
+void realizePalette(const FaceplateImages& images, Surface& surface) {
+    if (images.palette == nullptr || !surface.isPaletteBased()) return;
+    const Palette* previous = surface.selectPalette(images.palette.get());
     if (previous == nullptr) return;
     surface.realizeSelectedPalette();
     surface.selectPalette(previous);

@@ -31,10 +31,9 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
     for (const int digit : {1, 2, 3, 4, 5, 6, 7})
         appendDigit(display(), digit);
     calculator.heldKey = keyCodeAt(3, 3);
-    calculator.heldKeyRect = keyCellAt(3, 3);
     const std::string path = tempPath("faceplate");
     std::string error;
-    ASSERT_TRUE(writeFaceplatePng(calculator, path, error)) << error;
+    ASSERT_TRUE(writeFaceplatePng(images, calculator, path, error)) << error;
 
     const PngPicture png = readPng(path);
     std::remove(path.c_str());
@@ -50,16 +49,16 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
 TEST_F(FaceplatePngTest, BadPathIsAnError) {
     const std::string path = "/nonexistent-directory/face.png";
     std::string error;
-    EXPECT_FALSE(writeFaceplatePng(calculator, path, error));
+    EXPECT_FALSE(writeFaceplatePng(images, calculator, path, error));
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_GT(error.size(), path.size() + 10) << "the message gives no cause: " << error;
 }
 
-TEST_F(FaceplatePngTest, CalculatorWithoutImagesIsAnError) {
-    destroy(calculator);
+TEST_F(FaceplatePngTest, WithoutImagesIsAnError) {
+    releaseFaceplateImages(images);
     std::string error;
     const std::string path = tempPath("no-images");
-    EXPECT_FALSE(writeFaceplatePng(calculator, path, error));
+    EXPECT_FALSE(writeFaceplatePng(images, calculator, path, error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(path));
 }

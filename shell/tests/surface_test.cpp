@@ -181,23 +181,23 @@ TEST_F(RealizePaletteTest, RealizesOnPaletteSurfacesOnly) {
     const Palette system;
     RecordingSurface paletteDevice(true, &system);
     paletteDevice.system = &system;
-    paletteDevice.calculator = calculator.palette.get();
-    realizePalette(calculator, paletteDevice);
+    paletteDevice.calculator = images.palette.get();
+    realizePalette(images, paletteDevice);
     EXPECT_EQ(paletteDevice.log, (Log{"select calculator", "realize calculator", "select system"}));
 
     RecordingSurface trueColour(false, &system);
-    realizePalette(calculator, trueColour);
+    realizePalette(images, trueColour);
     EXPECT_EQ(trueColour.log, Log{});
 
     // Nothing selected before: nothing to realise against, nothing to put back.
     RecordingSurface bare(true, nullptr);
-    bare.calculator = calculator.palette.get();
-    realizePalette(calculator, bare);
+    bare.calculator = images.palette.get();
+    realizePalette(images, bare);
     EXPECT_EQ(bare.log, Log{"select calculator"});
 
-    calculator.palette.reset();
+    images.palette.reset();
     RecordingSurface noPalette(true, &system);
-    realizePalette(calculator, noPalette);
+    realizePalette(images, noPalette);
     EXPECT_EQ(noPalette.log, Log{});
 }
 
@@ -205,11 +205,10 @@ TEST_F(RealizePaletteTest, PaintSelectsEachImagesOwnPalette) {
     const Palette system;
     RecordingSurface surface(true, &system);
     surface.system = &system;
-    surface.calculator = calculator.palette.get();
+    surface.calculator = images.palette.get();
     display().shiftShown = true;
     calculator.heldKey = keyCodeAt(0, 0);
-    calculator.heldKeyRect = keyCellAt(0, 0);
-    paintFaceplate(calculator, surface, kWholeFace);
+    paintFaceplate(images, calculator, surface, kWholeFace);
     // Face and held key with the calculator's palette; the annunciator and the 13 cells with
     // the display's, which is a palette of its own.
     Log wanted{"select calculator", "copy with calculator", "select system", "select other",

@@ -22,7 +22,7 @@ class ShellRules : public ::testing::Test {
     void TearDown() override { destroy(calculator); }
 
     SteppedClock clock;
-    Calculator calculator{CalculatorServices{&clock, nullptr, &embeddedImages()}};
+    Calculator calculator{CalculatorServices{&clock, nullptr}};
     ShellState state;
 };
 

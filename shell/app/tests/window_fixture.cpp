@@ -26,7 +26,7 @@ bool PaintRecorder::eventFilter(QObject*, QEvent* event) {
 }
 
 void WindowTest::open(int zoom) {
-    window = startUp(CalculatorServices{&clock, &power, &embeddedImages()}, zoom);
+    window = startUp(CalculatorServices{&clock, &power}, embeddedImages(), zoom);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     recorder = std::make_unique<PaintRecorder>(window.get());

@@ -89,7 +89,8 @@ TEST_P(WindowPaint, WindowShowsTheFaceplateWithAHeldShiftedKey) {
     ASSERT_TRUE(window->fullScreen());
 
     RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
-    paintFaceplate(calculator(), expected, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(window->faceplateImages(), calculator(), expected,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.width(), faceplate::kWidth * GetParam());
     ASSERT_EQ(shot.height(), faceplate::kHeight * GetParam());
@@ -139,7 +140,8 @@ TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
     }
     const int scale = window->zoomGeometry().scale();
     RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
-    paintFaceplate(calculator(), expected, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(window->faceplateImages(), calculator(), expected,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_GE(shot.width(), faceplate::kWidth * scale);
     ASSERT_GE(shot.height(), faceplate::kHeight * scale);
@@ -154,7 +156,8 @@ TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
     // The held key, drawn by a repaint of the whole window, still lands square on its pixels.
     settlePainted();
     RgbSurface held(faceplate::kWidth, faceplate::kHeight);
-    paintFaceplate(calculator(), held, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(window->faceplateImages(), calculator(), held,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
     const QImage heldShot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(differingPixels(heldShot, held, scale), 0);
 }

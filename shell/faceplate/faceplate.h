@@ -11,11 +11,9 @@
 
 namespace tabulor {
 
-// Copies the destination's size of `image`, from `source`, to `destination`, with `palette`
-// selected as the surface's background palette for the copy (when given). A null image draws
+// Copies the destination's size of `image`, from `source`, to `destination`. A null image draws
 // nothing.
-void drawImage(Surface& surface, const Rect& destination, const Image* image, Point source,
-               const Palette* palette);
+void drawImage(Surface& surface, const Rect& destination, const Image* image, Point source);
 
 // The annunciators that are set, then (with a glyph strip) the 13 cells and their marks.
 void drawDisplay(const FaceplateImages& images, const Display& display, Surface& surface);
@@ -24,8 +22,5 @@ void drawDisplay(const FaceplateImages& images, const Display& display, Surface&
 // pressed face. The surface's clip decides what changes.
 void paintFaceplate(const FaceplateImages& images, const Calculator& calculator, Surface& surface,
                     const Rect& client);
-
-// Makes the faces' palette the device's colours, on a palette-based surface only.
-void realizePalette(const FaceplateImages& images, Surface& surface);
 
 }  // namespace tabulor

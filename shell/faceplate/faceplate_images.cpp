@@ -15,9 +15,7 @@ bool loadFaceplateImages(FaceplateImages& images, const ImageStore& store) {
         images.faces[i] = loadImage(store, kFaceIds[i]);
         complete = complete && images.faces[i] != nullptr;
     }
-    images.palette = makePalette(images.faces[0].get());
     images.glyphStrip = loadImage(store, ImageId::GlyphStrip);
-    images.displayPalette = makePalette(images.glyphStrip.get());
     images.errorStrip = loadImage(store, ImageId::ErrorStrip);
     images.shiftImage = loadImage(store, ImageId::ShiftAnnunciator);
     images.beginImage = loadImage(store, ImageId::BeginAnnunciator);

@@ -18,7 +18,7 @@ bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculat
     const Rect client{0, 0, faceplate::kWidth, faceplate::kHeight};
     // The face and the display only: a picture never shows a key under the pen.
     drawImage(surface, client, images.faces[static_cast<std::size_t>(calculator.shift)].get(),
-              {0, 0}, images.palette.get());
+              {0, 0});
     if (calculator.display != nullptr) drawDisplay(images, *calculator.display, surface);
     return writePng(surface, path, error);
 }

@@ -77,13 +77,12 @@ bool noImageHeld(const FaceplateImages& images) {
     for (const auto& face : images.faces) {
         if (face != nullptr) return false;
     }
-    return images.palette == nullptr && images.glyphStrip == nullptr &&
-           images.errorStrip == nullptr && images.shiftImage == nullptr &&
-           images.beginImage == nullptr && images.pendImage == nullptr &&
-           images.batteryImage == nullptr && images.displayPalette == nullptr;
+    return images.glyphStrip == nullptr && images.errorStrip == nullptr &&
+           images.shiftImage == nullptr && images.beginImage == nullptr &&
+           images.pendImage == nullptr && images.batteryImage == nullptr;
 }
 
-TEST(LoadFaceplateImages, LoadsEveryImageAndThePaletteOfTheGlyphStrip) {
+TEST(LoadFaceplateImages, LoadsEveryImage) {
     const FakeImageStore store = completeStore();
     FaceplateImages images;
     ASSERT_TRUE(loadFaceplateImages(images, store));
@@ -106,12 +105,6 @@ TEST(LoadFaceplateImages, LoadsEveryImageAndThePaletteOfTheGlyphStrip) {
         ASSERT_NE(h.image, nullptr) << h.id;
         EXPECT_EQ(h.image->bytes, store.images.at(h.id)) << h.id;
     }
-    ASSERT_NE(images.displayPalette, nullptr);
-    ASSERT_EQ(images.displayPalette->entries.size(), 256u);
-    // Made from the glyph strip's table (red 3 + i), not another image's (red i).
-    EXPECT_EQ(images.displayPalette->entries[10].red, 13);
-    EXPECT_EQ(images.displayPalette->entries[10].green, 245);
-    EXPECT_EQ(images.displayPalette->entries[10].blue, 10);
 }
 
 TEST(LoadFaceplateImages, FailsAndHoldsNothingWhenAnyImageIsMissingOrCut) {
@@ -138,16 +131,6 @@ TEST(LoadFaceplateImages, FailsAndHoldsNothingWhenAnyImageIsMissingOrCut) {
             EXPECT_TRUE(noImageHeld(images)) << id;
         }
     }
-}
-
-TEST(LoadFaceplateImages, SucceedsWithoutAPalette) {
-    FakeImageStore store = completeStore();
-    // A depth without a colour table gives no palette; drawing goes on without one.
-    store.images[ImageId::GlyphStrip] = makeBitmap(476, 35, 3, 24);
-    FaceplateImages images;
-    EXPECT_TRUE(loadFaceplateImages(images, store));
-    EXPECT_NE(images.glyphStrip, nullptr);
-    EXPECT_EQ(images.displayPalette, nullptr);
 }
 
 TEST(ReleaseFaceplateImages, EmptiesEveryFieldAndCanBeRepeated) {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cli/token_parsing.h"
-#include "shell/resources/embedded_images.h"
 
 namespace tabulor::bench {
 
@@ -22,8 +21,7 @@ Token tokenOrAbort(const std::string& word) {
 
 }  // namespace
 
-BenchSession::BenchSession()
-    : session_(SessionSettings{0, PowerStatus{100, 100}}, embeddedImages()) {
+BenchSession::BenchSession() : session_(SessionSettings{0, PowerStatus{100, 100}}) {
     if (!startSession(session_)) {
         std::fprintf(stderr, "benchmark setup: the calculator could not be created\n");
         std::abort();

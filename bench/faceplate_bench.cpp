@@ -3,10 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "bench/bench_session.h"
 #include "bench/budget.h"
 #include "shell/faceplate/faceplate.h"
 #include "shell/faceplate/rgb_surface.h"
+#include "shell/resources/embedded_images.h"
 
 namespace tabulor::bench {
 namespace {
@@ -15,20 +18,23 @@ constexpr std::int32_t kFaceWidth = 240;
 constexpr std::int32_t kFaceHeight = 294;
 
 void fullPaint(benchmark::State& state) {
+    FaceplateImages images;
+    if (!loadFaceplateImages(images, embeddedImages())) std::abort();
     BenchSession session;
     session.run("BEG/END 2 + 123456789.012");
     Calculator& calculator = session.calculator();
     Display& display = *calculator.display;
+    // An armed SHIFT and 8 held under it; the full entry takes no thirteenth digit.
+    pressKey(calculator, Key::Shift);
+    releaseKey(calculator);
+    pressKey(calculator, Key::Digit8);
     display.shiftShown = true;
     display.lowBattery = true;
     display.error = Error::Func;
-    calculator.shift = 1;
-    calculator.keyHeld = true;
-    calculator.heldKeyRect = Rect{97, 134, 143, 173};
     RgbSurface surface(kFaceWidth, kFaceHeight);
     const Rect client{0, 0, kFaceWidth, kFaceHeight};
     for (auto _ : state) {
-        paintFaceplate(calculator, surface, client);
+        paintFaceplate(images, calculator, surface, client);
         benchmark::DoNotOptimize(surface.rgb().data());
     }
     setOperationsPerIteration(state, 1);

@@ -138,10 +138,11 @@ int runTokens(Session& session, const std::vector<Token>& tokens, const CliOptio
 // The picture comes after the printed lines, so that it shows the state they end with; when it
 // goes to standard output it follows them there. A file that cannot be written is the user's to
 // mend, like a bad option: exit status 2.
-int writePicture(const Session& session, const std::string& path, Output& out, std::ostream& err) {
+int writePicture(const FaceplateImages& images, const Session& session, const std::string& path,
+                 Output& out, std::ostream& err) {
     if (!flushOutput(out)) return outputFailed(out, err);
     std::string error;
-    if (writeFaceplatePng(session.calculator, path, error)) return kExitOk;
+    if (writeFaceplatePng(images, session.calculator, path, error)) return kExitOk;
     err << "tabulor-cli: " << error << '\n';
     return kExitUsage;
 }
@@ -180,8 +181,11 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         }
     }
 
-    Session session(SessionSettings{options.clockStart, options.battery}, images);
-    if (!startSession(session)) {
+    // The picture's images are loaded whether or not one is asked for: a program without them
+    // cannot show its calculator, and says so at once.
+    FaceplateImages faceplate;
+    Session session(SessionSettings{options.clockStart, options.battery});
+    if (!loadFaceplateImages(faceplate, images) || !startSession(session)) {
         err << "Can't create calculator!\n";
         return kExitFailure;
     }
@@ -190,7 +194,7 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
                                          : runRepl(session, options, in, output, err);
     if (status == kExitFailure) return status;
     if (!options.pngPath.empty()) {
-        if (const int pictured = writePicture(session, options.pngPath, output, err);
+        if (const int pictured = writePicture(faceplate, session, options.pngPath, output, err);
             pictured != kExitOk) {
             return pictured;
         }

@@ -13,10 +13,10 @@ std::unique_ptr<PowerSource> makePower(const std::optional<PowerStatus>& battery
 
 }  // namespace
 
-Session::Session(const SessionSettings& settings, const ImageStore& images)
+Session::Session(const SessionSettings& settings)
     : clock(settings.clockStart),
       power(makePower(settings.battery)),
-      calculator(CalculatorServices{&clock, power.get(), &images}) {}
+      calculator(CalculatorServices{&clock, power.get()}) {}
 
 Session::~Session() {
     if (started) destroy(calculator);
@@ -29,18 +29,9 @@ bool startSession(Session& session) {
     return true;
 }
 
-void tapKey(Calculator& calculator, KeyCode code) {
-    pressKey(calculator, code);
-    calculator.keyHeld = true;
-    releaseKey(calculator);
-}
-
 void waitForMessage(Session& session) {
     session.clock.advance(kWaitMilliseconds);
-    // The window's timer skips expiry while a key is held; between tokens none is.
-    if (!session.calculator.keyHeld && session.calculator.display) {
-        expireMessage(*session.calculator.display);
-    }
+    tickMessageTimer(session.calculator);
 }
 
 void runToken(Session& session, const Token& token) {

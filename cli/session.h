@@ -8,7 +8,6 @@
 
 #include "cli/token_parsing.h"
 #include "engine/calculator.h"
-#include "image/image.h"
 #include "platform/services.h"
 #include "platform/simulated_services.h"
 
@@ -31,7 +30,7 @@ class ScriptWindow final : public WindowLink {
 };
 
 struct Session {
-    Session(const SessionSettings& settings, const ImageStore& images);
+    explicit Session(const SessionSettings& settings);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -46,9 +45,6 @@ struct Session {
 // initialize (which shows the start-up banner) and hand the calculator its window. False when the
 // calculator cannot be created; nothing may run then.
 bool startSession(Session& session);
-
-// pressKey, the key marked held, releaseKey: one tap as the window makes it.
-void tapKey(Calculator& calculator, KeyCode code);
 
 // Advance the clock by kWaitMilliseconds and let a message expire as the window's timer would.
 void waitForMessage(Session& session);

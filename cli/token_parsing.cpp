@@ -1,6 +1,5 @@
 #include "cli/token_parsing.h"
 
-#include <array>
 #include <cstddef>
 
 #include "cli/terminal_text.h"
@@ -51,13 +50,6 @@ std::vector<std::string> splitWords(std::string_view text) {
         if (i > start) words.emplace_back(text.substr(start, i - start));
     }
     return words;
-}
-
-KeyCode digitKey(int digit) {
-    static constexpr std::array<KeyCode, 10> kDigitKeys{
-        Key::Digit0, Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit4,
-        Key::Digit5, Key::Digit6, Key::Digit7, Key::Digit8, Key::Digit9};
-    return kDigitKeys.at(static_cast<std::size_t>(digit));
 }
 
 std::optional<Token> parseToken(std::string_view word) {

@@ -32,9 +32,6 @@ struct TokenList {
 // The words of `text`, separated by ASCII white space.
 std::vector<std::string> splitWords(std::string_view text);
 
-// The key code of a digit 0..9.
-KeyCode digitKey(int digit);
-
 // The token for one word, or none when the word is not a token.
 std::optional<Token> parseToken(std::string_view word);
 

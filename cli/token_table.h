@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/calculator.h"
+#include "engine/key_table.h"
 
 namespace tabulor {
 

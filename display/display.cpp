@@ -5,8 +5,7 @@
 namespace tabulor {
 
 Display::Display(const TickSource& tickSource) : clock(&tickSource) {
-    // Every other field starts at its power-on value by its initializer; the images stay empty
-    // until loadDisplayImages.
+    // Every other field starts at its power-on value by its initializer.
     clearEntry(*this, true);
 }
 

@@ -5,11 +5,9 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 #include "display/glyph.h"
-#include "image/image.h"
 #include "platform/services.h"
 
 namespace tabulor {
@@ -52,15 +50,6 @@ struct Display {
     std::uint32_t messageTime = 0;
     MessageKind messageKind = MessageKind::Banner;  // meaningful only while messageActive
 
-    // Held for the faceplate drawing; the model itself never touches them.
-    std::unique_ptr<Image> glyphStrip;
-    std::unique_ptr<Image> errorStrip;
-    std::unique_ptr<Image> shiftImage;
-    std::unique_ptr<Image> beginImage;
-    std::unique_ptr<Image> pendImage;
-    std::unique_ptr<Image> batteryImage;
-    std::unique_ptr<Palette> displayPalette;
-
     std::array<Glyph, kCellStorage> cells{};
     std::array<MarkCode, kCellStorage> marks{};
 
@@ -83,9 +72,5 @@ double readNumber(Display& display, bool force);
 void showMessage(Display& display, std::u16string_view text, MessageKind kind);
 bool expireMessage(Display& display);
 void showFullMantissa(Display& display);
-
-// The display's images, loaded from the store when the Display is created and released with it.
-bool loadDisplayImages(Display& display, const ImageStore& store);
-void releaseDisplayImages(Display& display);
 
 }  // namespace tabulor

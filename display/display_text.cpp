@@ -1,14 +1,10 @@
 #include "display/display_text.h"
 
-#include <string_view>
-
 namespace tabulor {
 
 char glyphCharacter(Glyph glyph) {
-    static constexpr std::string_view kCharacters = "0123456789 _-AbCdEFHiLNPruURYnotj8";
-    static_assert(kCharacters.size() == GlyphIndex::Count);
     if (glyph < 0 || glyph >= GlyphIndex::Count) return '?';
-    return kCharacters[static_cast<std::size_t>(glyph)];
+    return kGlyphTable[static_cast<std::size_t>(glyph)].reads;
 }
 
 // The faceplate draws any nonzero code as a point and adds the comma's tail above 1.

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "display/glyph_table.h"
+
 namespace tabulor {
 
 using Glyph = std::int8_t;
@@ -13,7 +15,7 @@ inline constexpr Glyph Blank = 10;
 inline constexpr Glyph Cursor = 11;
 inline constexpr Glyph Minus = 12;
 inline constexpr Glyph Exponent = 17;  // also the letter E
-inline constexpr Glyph Count = 34;
+inline constexpr Glyph Count = kGlyphCount;
 }  // namespace GlyphIndex
 
 using MarkCode = std::int32_t;

@@ -1,14 +1,30 @@
 // Cells back into a value: the keyed entry, or the value as the cells show it.
-#include <array>
 #include <cmath>
-#include <cstddef>
-#include <string_view>
 
 #include "display/cell_access.h"
+#include "display/cell_number.h"
 #include "display/display.h"
 #include "display/number_text.h"
 
 namespace tabulor {
+
+CellNumber cellNumber(const Display& display) {
+    CellNumber number;
+    for (int i = 0; i < kShownCells; ++i) {
+        const Glyph glyph = cellAt(display, i);
+        if (glyph >= 0 && glyph <= 9) {
+            number.chars[number.size++] = static_cast<char>('0' + glyph);
+        } else if (glyph == GlyphIndex::Minus) {
+            number.chars[number.size++] = '-';
+        } else if (glyph == GlyphIndex::Exponent) {
+            number.chars[number.size++] = 'E';
+        } else if (glyph != GlyphIndex::Blank && glyph != GlyphIndex::Cursor) {
+            number.otherGlyphs = true;
+        }
+        if (markAt(display, i) == display.decimalMark) number.chars[number.size++] = '.';
+    }
+    return number;
+}
 
 double readNumber(Display& display, bool force) {
     if (!display.entryPending && !force) return display.value;
@@ -23,23 +39,9 @@ double readNumber(Display& display, bool force) {
         return display.value;
     }
 
-    // Each shown cell gives at most one character and each mark at most a point.
-    std::array<char, 2 * kShownCells> ascii{};
-    std::size_t size = 0;
-    for (int i = 0; i < kShownCells; ++i) {
-        const Glyph glyph = cellAt(display, i);
-        if (glyph >= 0 && glyph <= 9) {
-            ascii[size++] = static_cast<char>('0' + glyph);
-        } else if (glyph == GlyphIndex::Minus) {
-            ascii[size++] = '-';
-        } else if (glyph == GlyphIndex::Exponent) {
-            ascii[size++] = 'E';
-        }
-        if (markAt(display, i) == display.decimalMark) ascii[size++] = '.';
-    }
-
+    const CellNumber cells = cellNumber(display);
     forgetEntryPositions(display);
-    display.value = parseLeadingNumber(std::string_view(ascii.data(), size));
+    display.value = parseLeadingNumber(cells.text());
     return display.value;
 }
 

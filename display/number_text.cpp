@@ -175,63 +175,84 @@ NumberText printScientific(double value, int precision) {
     return padded;
 }
 
-double parseLeadingNumber(std::string_view text) {
+NumberSyntax scanNumber(std::string_view text) {
+    NumberSyntax number;
     std::size_t at = 0;
-    const bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
+        number.negative = text[at++] == '-';
     const std::size_t mantissaStart = at;
+    bool digits = false;
+    while (at < text.size() && isDigit(text[at])) {
+        digits = true;
+        ++at;
+    }
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        while (at < text.size() && isDigit(text[at])) {
+            digits = true;
+            ++at;
+        }
+    }
+    if (!digits) return NumberSyntax{};
+    number.mantissa = text.substr(mantissaStart, at - mantissaStart);
+    number.length = at;
+
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t scan = at + 1;
+        const bool exponentNegative = scan < text.size() && text[scan] == '-';
+        if (scan < text.size() && (text[scan] == '-' || text[scan] == '+')) ++scan;
+        const std::size_t exponentStart = scan;
+        while (scan < text.size() && isDigit(text[scan]))
+            ++scan;
+        if (scan > exponentStart) {
+            number.hasExponent = true;
+            number.exponentNegative = exponentNegative;
+            number.exponent = text.substr(exponentStart, scan - exponentStart);
+            number.length = scan;
+        }
+    }
+    return number;
+}
+
+double parseLeadingNumber(std::string_view text) {
+    const NumberSyntax number = scanNumber(text);
+    if (number.length == 0) return 0.0;
 
     // Order of magnitude of the mantissa: how many places left of the point its first nonzero
     // digit stands (negative when it stands right of the point). Only needed to tell an
     // overflow from an underflow.
     int order = 0;
     bool seenNonZero = false;
-    int digitCount = 0;
-    while (at < text.size() && isDigit(text[at])) {
-        if (seenNonZero || text[at] != '0') {
-            seenNonZero = true;
-            ++order;
-        }
-        ++digitCount;
-        ++at;
-    }
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        while (at < text.size() && isDigit(text[at])) {
-            if (!seenNonZero) {
-                if (text[at] != '0') {
-                    seenNonZero = true;
-                } else {
-                    --order;
-                }
+    bool afterPoint = false;
+    for (const char c : number.mantissa) {
+        if (c == '.') {
+            afterPoint = true;
+        } else if (!afterPoint) {
+            if (seenNonZero || c != '0') {
+                seenNonZero = true;
+                ++order;
             }
-            ++digitCount;
-            ++at;
+        } else if (!seenNonZero) {
+            if (c != '0') {
+                seenNonZero = true;
+            } else {
+                --order;
+            }
         }
     }
-    if (digitCount == 0) return 0.0;
-    std::size_t end = at;
-
     int exponent = 0;
-    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-        std::size_t scan = at + 1;
-        const bool exponentNegative = scan < text.size() && text[scan] == '-';
-        if (scan < text.size() && (text[scan] == '-' || text[scan] == '+')) ++scan;
-        if (scan < text.size() && isDigit(text[scan])) {
-            constexpr int kSaturated = 1000000;
-            while (scan < text.size() && isDigit(text[scan])) {
-                exponent = std::min(kSaturated, exponent * 10 + (text[scan] - '0'));
-                ++scan;
-            }
-            if (exponentNegative) exponent = -exponent;
-            end = scan;
-        }
-    }
+    constexpr int kSaturated = 1000000;
+    for (const char c : number.exponent)
+        exponent = std::min(kSaturated, exponent * 10 + (c - '0'));
+    if (number.exponentNegative) exponent = -exponent;
+    const bool negative = number.negative;
+    const char* const mantissaStart = number.mantissa.data();
+    const char* const end = text.data() + number.length;
 
     // from_chars takes no leading plus, so the unsigned part is converted and the sign applied
     // afterwards; negating is exact, and "-0" stays a negative zero as in the C conversion.
     double magnitude = 0.0;
-    const auto result = std::from_chars(text.data() + mantissaStart, text.data() + end, magnitude);
+    const auto result = std::from_chars(mantissaStart, end, magnitude);
     if (result.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value untouched here; the C conversion gives infinity for a
         // magnitude too large and zero for one too small.

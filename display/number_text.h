@@ -3,6 +3,7 @@
 // application switches the C locale to the user's, which would turn points into commas).
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace tabulor {
@@ -38,6 +39,20 @@ NumberText printFixed(double value, int precision);
 // the exponent's sign and exactly three exponent digits (1.23e+013, 5.00e-012). Precision is
 // clamped to 0..20.
 NumberText printScientific(double value, int precision);
+
+// Where the number at the start of `text` lies: an optional sign, digits with an optional point
+// (at least one digit), and an optional exponent with at least one digit. Text without such a
+// part gives length 0 and nothing else.
+struct NumberSyntax {
+    std::size_t length = 0;  // of the whole number
+    bool negative = false;
+    std::string_view mantissa;  // digits and at most one point
+    bool hasExponent = false;
+    bool exponentNegative = false;
+    std::string_view exponent;  // its digits
+};
+
+NumberSyntax scanNumber(std::string_view text);
 
 // The value of the longest leading part of `text` that forms a decimal number (optional sign,
 // digits with an optional point, optional exponent with at least one digit). Text without such

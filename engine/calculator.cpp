@@ -11,57 +11,24 @@ namespace {
 // Fills all 13 cells; written in characters the seven-segment message table can show.
 constexpr std::u16string_view kBanner = u"-- tAbuLor --";
 
-constexpr int kFaceIds[4] = {ImageId::Face, ImageId::ShiftedFace, ImageId::PressedFace,
-                             ImageId::PressedShiftedFace};
-
-// Stands in for a missing store, so a Calculator without one fails to initialize cleanly.
-class EmptyImageStore final : public ImageStore {
-  public:
-    std::span<const std::uint8_t> find(int) const override { return {}; }
-};
-
 }  // namespace
 
 Calculator::Calculator(const CalculatorServices& given) : services(given) {
-    for (int column = 0; column < 5; ++column) {
-        for (int row = 0; row < 6; ++row) {
-            keyTable[6 * column + row] =
-                KeyEntry{3 + 47 * column, 254 - 40 * row, 5 * row + column};
-        }
-    }
     reset(*this);
 }
 
 bool initialize(Calculator& calculator) {
-    static const EmptyImageStore kNoImages;
-    const ImageStore& store =
-        calculator.services.images != nullptr ? *calculator.services.images : kNoImages;
-
-    bool facesLoaded = true;
-    for (int i = 0; i < 4; ++i) {
-        calculator.faceImages[i] = loadImage(store, kFaceIds[i]);
-        facesLoaded = facesLoaded && calculator.faceImages[i] != nullptr;
-    }
-    if (!facesLoaded || calculator.services.clock == nullptr) {
+    if (calculator.services.clock == nullptr) {
         destroy(calculator);
         return false;
     }
-    calculator.palette = makePalette(calculator.faceImages[0].get());
     calculator.display = std::make_unique<Display>(*calculator.services.clock);
-    if (!loadDisplayImages(*calculator.display, store)) {
-        destroy(calculator);
-        return false;
-    }
     reset(calculator);
     return true;
 }
 
 void destroy(Calculator& calculator) {
-    if (calculator.display != nullptr) releaseDisplayImages(*calculator.display);
     calculator.display.reset();
-    calculator.palette.reset();
-    for (auto& face : calculator.faceImages)
-        face.reset();
     calculator.window = nullptr;
 }
 
@@ -71,7 +38,7 @@ void setWindow(Calculator& calculator, WindowLink* window) {
 
 void reset(Calculator& calculator) {
     calculator.shift = 0;
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     calculator.shiftJustSet = false;
 
     calculator.registers.fill(0.0);
@@ -95,6 +62,11 @@ void reset(Calculator& calculator) {
         display.beginMode = false;
         showMessage(display, kBanner, MessageKind::Banner);
     }
+}
+
+bool tickMessageTimer(Calculator& calculator) {
+    if (calculator.heldKey || calculator.display == nullptr) return false;
+    return expireMessage(*calculator.display);
 }
 
 }  // namespace tabulor

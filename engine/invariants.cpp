@@ -64,16 +64,6 @@ void checkEngine(const Calculator& calculator, Violations& found) {
         report(found, "P/YR not a whole number of at least 1 (thousandths)", -1,
                std::isfinite(perYear) ? static_cast<long long>(perYear * 1000.0) : -1);
     }
-    for (int column = 0; column < 5; ++column) {
-        for (int row = 0; row < 6; ++row) {
-            const int index = 6 * column + row;
-            const KeyEntry& entry = calculator.keyTable[index];
-            if (entry.left != 3 + 47 * column || entry.top != 254 - 40 * row ||
-                entry.code != 5 * row + column) {
-                report(found, "key table entry moved", index, entry.code);
-            }
-        }
-    }
 }
 
 bool withinStorage(std::int32_t position) {

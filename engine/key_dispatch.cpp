@@ -117,33 +117,6 @@ void pressShift(Calculator& calculator) {
     }
 }
 
-int digitOfKey(KeyCode code) {
-    switch (code) {
-        case Key::Digit0:
-            return 0;
-        case Key::Digit1:
-            return 1;
-        case Key::Digit2:
-            return 2;
-        case Key::Digit3:
-            return 3;
-        case Key::Digit4:
-            return 4;
-        case Key::Digit5:
-            return 5;
-        case Key::Digit6:
-            return 6;
-        case Key::Digit7:
-            return 7;
-        case Key::Digit8:
-            return 8;
-        case Key::Digit9:
-            return 9;
-        default:
-            return -1;
-    }
-}
-
 // Every key but SHIFT, with the current shift state.
 void dispatch(Calculator& calculator, KeyCode code, bool shifted) {
     Display& display = *calculator.display;
@@ -248,8 +221,11 @@ PendingOp operatorOfKey(KeyCode code) {
 }
 
 void pressKey(Calculator& calculator, KeyCode code) {
+    if (!isKeyCode(code)) return;
+    // Held whatever it does, so that its release ends a shift it acted under.
+    calculator.heldKey = code;
     // Without a Display (initialize failed or not yet called) there is nothing to act on.
-    if (calculator.display == nullptr || code < 0 || code >= kKeyCount) return;
+    if (calculator.display == nullptr) return;
     if (!calculator.isOn) {
         if (code == Key::On) switchOn(calculator);
         return;
@@ -263,14 +239,19 @@ void pressKey(Calculator& calculator, KeyCode code) {
 }
 
 bool releaseKey(Calculator& calculator) {
-    if (!calculator.keyHeld) return false;
+    if (!calculator.heldKey) return false;
     if (calculator.shiftJustSet) {
         calculator.shiftJustSet = false;
     } else {
         calculator.shift = 0;
     }
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     return true;
+}
+
+void tapKey(Calculator& calculator, KeyCode code) {
+    pressKey(calculator, code);
+    releaseKey(calculator);
 }
 
 }  // namespace tabulor

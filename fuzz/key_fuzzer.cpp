@@ -9,17 +9,16 @@
 
 #include "engine/invariants.h"
 #include "engine/tests/stress_steps.h"
-#include "shell/resources/embedded_images.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tabulor;
     // Half-charged batteries: ON then reads the power source without lighting the annunciator
     // on every input; the low-battery path is a byte away through the engine's own tests.
-    Session session(SessionSettings{0, PowerStatus{50, 50}}, embeddedImages());
-    if (!startSession(session)) std::abort();
+    testing::TestCalculator test(PowerStatus{50, 50});
+    if (!test.started) std::abort();
     for (std::size_t i = 0; i < size; ++i) {
-        stress::applyStep(session, data[i]);
-        const auto violations = findInvariantViolations(session.calculator);
+        stress::applyStep(test, data[i]);
+        const auto violations = findInvariantViolations(test.calculator);
         if (!violations.empty()) {
             std::fprintf(stderr, "broken state after step %zu (%s):\n", i,
                          stress::describeStep(data[i]).c_str());

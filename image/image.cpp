@@ -44,20 +44,6 @@ std::uint16_t colourCount(const Image* image) {
     }
 }
 
-std::unique_ptr<Palette> makePalette(const Image* image) {
-    const std::uint16_t count = colourCount(image);
-    if (count == 0) return nullptr;
-    const std::size_t tableEnd = kBitmapHeaderSize + 4u * count;
-    if (image->bytes.size() < tableEnd) return nullptr;
-    auto palette = std::make_unique<Palette>();
-    palette->entries.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint8_t* quad = image->bytes.data() + kBitmapHeaderSize + 4 * i;
-        palette->entries[i] = PaletteEntry{quad[2], quad[1], quad[0], 0};
-    }
-    return palette;
-}
-
 std::int32_t imageWidth(const Image& image) {
     return static_cast<std::int32_t>(readU32(image.bytes, 4));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // In-memory copies of packed 8-bit device-independent bitmaps (40-byte header, 256-entry colour
-// table of blue-green-red-zero quads, bottom-up rows padded to 4 bytes) and the palettes made
-// from them. Platform-free: the drawing layer interprets them, the engine only owns them.
+// table of blue-green-red-zero quads, bottom-up rows padded to 4 bytes). Platform-free: the
+// faceplate's drawing layer interprets them.
 
 #include <cstddef>
 #include <cstdint>
@@ -37,11 +37,6 @@ struct PaletteEntry {
     std::uint8_t flags = 0;
 };
 
-struct Palette {
-    std::uint16_t version = 0x300;
-    std::vector<PaletteEntry> entries;
-};
-
 // Where the program's bitmaps come from. find() yields an empty span for an unknown id.
 class ImageStore {
   public:
@@ -56,9 +51,6 @@ std::unique_ptr<Image> loadImage(const ImageStore& store, int id);
 // The header's colours-used count if not 0, otherwise by bits per pixel (1: 2, 4: 16, 8: 256,
 // other: 0). A null image counts 0.
 std::uint16_t colourCount(const Image* image);
-
-// A palette of the image's colour table, or null for a null image or one without colours.
-std::unique_ptr<Palette> makePalette(const Image* image);
 
 // Header fields and pixel access, for the drawing layer and the tests. Rows are addressed from
 // the top (y = 0 is the top row) although they are stored bottom-up.

@@ -10,11 +10,6 @@
 namespace tabulor {
 namespace {
 
-class NoImages final : public ImageStore {
-  public:
-    std::span<const std::uint8_t> find(int) const override { return {}; }
-};
-
 // A Calculator filled by hand, without initialize: the JSON reads only the record.
 class JsonStateTest : public testing::Test {
   protected:
@@ -31,8 +26,7 @@ class JsonStateTest : public testing::Test {
 
     SimulatedClock clock;
     FixedPower power;
-    NoImages images;
-    Calculator calculator{CalculatorServices{&clock, &power, &images}};
+    Calculator calculator{CalculatorServices{&clock, &power}};
 };
 
 TEST_F(JsonStateTest, WholeObjectInItsOrder) {

@@ -33,13 +33,15 @@ CliRun run(std::vector<std::string> arguments, const std::string& input = "") {
 
 // The faceplate the window would paint after the same tokens, drawn in memory.
 RgbSurface paintAfter(const std::string& tokens) {
-    Session session(SessionSettings{0, PowerStatus{255, 255}}, embeddedImages());
+    Session session(SessionSettings{0, PowerStatus{255, 255}});
     RgbSurface surface(faceplate::kWidth, faceplate::kHeight);
-    if (!startSession(session)) return surface;
+    FaceplateImages images;
+    if (!loadFaceplateImages(images, embeddedImages()) || !startSession(session)) return surface;
     const std::string arguments[] = {tokens};
     for (const Token& token : parseTokens(arguments).tokens)
         runToken(session, token);
-    paintFaceplate(session.calculator, surface, {0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(images, session.calculator, surface,
+                   {0, 0, faceplate::kWidth, faceplate::kHeight});
     return surface;
 }
 

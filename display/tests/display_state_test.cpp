@@ -30,8 +30,6 @@ TEST(Creation, ShowsZeroWithTwoDecimals) {
     EXPECT_FALSE(display.messageActive);
     EXPECT_EQ(display.length, 0);
     EXPECT_EQ(display.messageTime, 0u);
-    EXPECT_EQ(display.glyphStrip, nullptr);
-    EXPECT_EQ(display.displayPalette, nullptr);
     for (int i = kShownCells; i < kCellStorage; ++i) {
         EXPECT_EQ(display.cells[static_cast<std::size_t>(i)], GlyphIndex::Blank);
     }

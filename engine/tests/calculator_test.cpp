@@ -1,43 +1,18 @@
-// The calculator as a whole: creation and its failure, the key table, SHIFT, ON/OFF and reset.
+// The calculator as a whole: creation and its failure, SHIFT, ON/OFF and reset.
 
 #include "engine/calculator.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "engine/tests/key_script.h"
 #include "platform/simulated_services.h"
-#include "shell/resources/embedded_images.h"
 
 namespace tabulor {
 namespace {
 
 using testing::KeyScript;
-
-constexpr int kAllImageIds[] = {ImageId::Face,
-                                ImageId::ShiftedFace,
-                                ImageId::PressedFace,
-                                ImageId::PressedShiftedFace,
-                                ImageId::GlyphStrip,
-                                ImageId::ErrorStrip,
-                                ImageId::ShiftAnnunciator,
-                                ImageId::BeginAnnunciator,
-                                ImageId::PendAnnunciator,
-                                ImageId::BatteryAnnunciator};
-
-// The program's images with one of them missing.
-class StoreWithout final : public ImageStore {
-  public:
-    explicit StoreWithout(int missing) : missing_(missing) {}
-    std::span<const std::uint8_t> find(int id) const override {
-        return id == missing_ ? std::span<const std::uint8_t>{} : embeddedImages().find(id);
-    }
-
-  private:
-    int missing_;
-};
 
 class RecordingWindow final : public WindowLink {
   public:
@@ -46,62 +21,36 @@ class RecordingWindow final : public WindowLink {
     std::vector<std::string> calls;
 };
 
-TEST(Calculator, InitializeLoadsEveryImage) {
+TEST(Calculator, InitializeMakesTheDisplayAndDestroyReleasesIt) {
     SimulatedClock clock;
     FixedPower power;
-    Calculator calculator({&clock, &power, &embeddedImages()});
+    Calculator calculator({&clock, &power});
+    RecordingWindow window;
+    setWindow(calculator, &window);
     ASSERT_TRUE(initialize(calculator));
-    for (const auto& face : calculator.faceImages)
-        EXPECT_NE(face, nullptr);
-    EXPECT_NE(calculator.palette, nullptr);
     ASSERT_NE(calculator.display, nullptr);
-    EXPECT_NE(calculator.display->glyphStrip, nullptr);
     EXPECT_TRUE(calculator.display->messageActive);  // the start-up banner
     destroy(calculator);
     EXPECT_EQ(calculator.display, nullptr);
-    EXPECT_EQ(calculator.palette, nullptr);
+    EXPECT_EQ(calculator.window, nullptr);
 }
 
-class MissingImage : public ::testing::TestWithParam<int> {};
-
-TEST_P(MissingImage, FailsAndReleasesEverything) {
-    SimulatedClock clock;
+TEST(Calculator, WithoutAClockInitializeFailsAndMakesNothing) {
     FixedPower power;
-    const StoreWithout store(GetParam());
-    Calculator calculator({&clock, &power, &store});
+    Calculator calculator({nullptr, &power});
     RecordingWindow window;
     setWindow(calculator, &window);
     EXPECT_FALSE(initialize(calculator));
     EXPECT_EQ(calculator.display, nullptr);
-    EXPECT_EQ(calculator.palette, nullptr);
-    for (const auto& face : calculator.faceImages)
-        EXPECT_EQ(face, nullptr);
     EXPECT_EQ(calculator.window, nullptr);
     pressKey(calculator, Key::Digit1);  // no Display: nothing to act on, and no crash
-}
-
-INSTANTIATE_TEST_SUITE_P(EachId, MissingImage, ::testing::ValuesIn(kAllImageIds));
-
-TEST(Calculator, KeyTableIsColumnByColumnFromTheBottomRow) {
-    SimulatedClock clock;
-    const Calculator calculator({&clock, nullptr, nullptr});
-    std::set<KeyCode> codes;
-    for (int column = 0; column < 5; ++column) {
-        for (int row = 0; row < 6; ++row) {
-            const KeyEntry& entry = calculator.keyTable[6 * column + row];
-            EXPECT_EQ(entry.left, 3 + 47 * column);
-            EXPECT_EQ(entry.top, 254 - 40 * row);
-            EXPECT_EQ(entry.code, 5 * row + column);
-            codes.insert(entry.code);
-        }
-    }
-    EXPECT_EQ(codes.size(), 30u);
+    EXPECT_TRUE(releaseKey(calculator));
 }
 
 TEST(Calculator, BannerFillsTheDisplayThenZeroReturns) {
     SimulatedClock clock;
     FixedPower power;
-    Calculator calculator({&clock, &power, &embeddedImages()});
+    Calculator calculator({&clock, &power});
     ASSERT_TRUE(initialize(calculator));
     EXPECT_EQ(displayLine(*calculator.display), "-- tAbuLor --");
     clock.advance(2001);
@@ -114,14 +63,12 @@ TEST(Shift, IsAOneShot) {
     Calculator& calculator = script.calculator();
     pressKey(calculator, Key::Shift);
     EXPECT_TRUE(calculator.display->shiftShown);
-    calculator.keyHeld = true;
-    releaseKey(calculator);
+    EXPECT_TRUE(releaseKey(calculator));
     EXPECT_EQ(calculator.shift, 1);  // armed after its own release
     pressKey(calculator, Key::Clear);
     EXPECT_FALSE(calculator.display->shiftShown);
     EXPECT_EQ(calculator.shift, 1);  // still set while the key is held
-    calculator.keyHeld = true;
-    releaseKey(calculator);
+    EXPECT_TRUE(releaseKey(calculator));
     EXPECT_EQ(calculator.shift, 0);
     EXPECT_EQ(script.line(), " 12  P_YR");  // the key acted shifted: C ALL
 }
@@ -182,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Power, FailedQueryIsNotLow) {
     SimulatedClock clock;
     const FixedPower failing({5, 5}, false);
-    Calculator calculator({&clock, &failing, &embeddedImages()});
+    Calculator calculator({&clock, &failing});
     ASSERT_TRUE(initialize(calculator));
     pressKey(calculator, Key::Shift);
     pressKey(calculator, Key::On);

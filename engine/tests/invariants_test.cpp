@@ -14,7 +14,6 @@
 
 #include "engine/tests/key_script.h"
 #include "platform/simulated_services.h"
-#include "shell/resources/embedded_images.h"
 
 namespace tabulor {
 namespace {
@@ -63,7 +62,7 @@ TEST(Invariants, HoldInStatesTheKeysReach) {
 TEST(Invariants, WithoutADisplayOnlyTheEngineIsChecked) {
     SimulatedClock clock;
     FixedPower power;
-    Calculator calculator({&clock, &power, &embeddedImages()});
+    Calculator calculator({&clock, &power});
     EXPECT_TRUE(findInvariantViolations(calculator).empty());
     calculator.depth = 7;
     EXPECT_EQ(findInvariantViolations(calculator).size(), 1u);
@@ -112,7 +111,6 @@ const BrokenRule kBrokenRules[] = {
          c.tvm.paymentsPerYear = std::numeric_limits<double>::infinity();
      },
      "P/YR"},
-    {"key table", "WAIT", [](Calculator& c, Display&) { c.keyTable[7].code = 3; }, "key table"},
 
     // Cells, marks and the display's settings, whatever is shown.
     {"glyph past the strip", "WAIT", [](Calculator&, Display& d) { d.cells[3] = 34; },

@@ -14,7 +14,6 @@
 
 #include "engine/invariants.h"
 #include "engine/tests/stress_steps.h"
-#include "shell/resources/embedded_images.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // From the AddressSanitizer runtime; g++ ships no header for it.
@@ -69,8 +68,8 @@ class RecentSteps {
 };
 
 TEST(Soak, RandomStepsKeepTheStateSoundAndTheMemoryFlat) {
-    Session session(SessionSettings{0, PowerStatus{50, 50}}, embeddedImages());
-    ASSERT_TRUE(startSession(session));
+    testing::TestCalculator test(PowerStatus{50, 50});
+    ASSERT_TRUE(test.started);
     std::mt19937_64 random(kSeed);
     RecentSteps recent;
 
@@ -80,8 +79,8 @@ TEST(Soak, RandomStepsKeepTheStateSoundAndTheMemoryFlat) {
         // The top byte of each draw: the low bits of a Mersenne twister are the weaker ones.
         const auto byte = static_cast<std::uint8_t>(random() >> 56);
         recent.add(byte);
-        stress::applyStep(session, byte);
-        const std::vector<std::string> violations = findInvariantViolations(session.calculator);
+        stress::applyStep(test, byte);
+        const std::vector<std::string> violations = findInvariantViolations(test.calculator);
         if (!violations.empty()) {
             FAIL() << "after step " << step << ": " << violations.front()
                    << "\nlast steps: " << recent.describe();

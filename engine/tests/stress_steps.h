@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/session.h"
+#include "engine/tests/test_calculator.h"
 
 namespace tabulor::stress {
 
@@ -21,18 +21,18 @@ inline constexpr std::uint32_t kTimerMilliseconds = 500;
 // Lands a message shown next just before the 32-bit tick count wraps.
 inline constexpr std::uint32_t kNearWrap = 0xFFFFF800u;
 
-inline void applyStep(Session& session, std::uint8_t byte) {
+inline void applyStep(testing::TestCalculator& test, std::uint8_t byte) {
     if (byte < kTapBytes) {
-        tapKey(session.calculator, static_cast<KeyCode>(byte % kKeyCount));
+        tapKey(test.calculator, static_cast<KeyCode>(byte % kKeyCount));
     } else if (byte < kFirstTimerByte) {
-        waitForMessage(session);
+        testing::waitPastMessage(test);
     } else if (byte < kResetByte) {
-        session.clock.advance(kTimerMilliseconds);
-        if (!session.calculator.keyHeld) expireMessage(*session.calculator.display);
+        test.clock.advance(kTimerMilliseconds);
+        tickMessageTimer(test.calculator);
     } else if (byte == kResetByte) {
-        reset(session.calculator);
+        reset(test.calculator);
     } else {
-        session.clock.set(kNearWrap);
+        test.clock.set(kNearWrap);
     }
 }
 

@@ -121,9 +121,9 @@ int runTabulor(int argc, char** argv) {
 
     const SystemClock clock;
     const SystemPower power;
-    const CalculatorServices services{&clock, &power, &embeddedImages()};
+    const CalculatorServices services{&clock, &power};
     const std::unique_ptr<MainWindow> window =
-        startUp(services, options.zoom.value_or(defaultZoom()));
+        startUp(services, embeddedImages(), options.zoom.value_or(defaultZoom()));
     if (window == nullptr) return 0;
     const CloseOnSignal closeOnSignal(*window);
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(),

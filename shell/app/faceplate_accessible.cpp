@@ -9,7 +9,6 @@
 
 #include "display/display_text.h"
 #include "shell/app/hit_test.h"
-#include "shell/app/key_legends.h"
 #include "shell/app/main_window.h"
 #include "shell/faceplate/faceplate_layout.h"
 
@@ -82,14 +81,14 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
                     return {};
             }
         }
-        const KeyLegend legend = keyLegend(item_ - 1);
+        const KeyFacts& key = keyFacts(item_ - 1);
         switch (kind) {
             case QAccessible::Name:
-                return qs(legend.primary);
+                return qs(key.legend);
             case QAccessible::Description:
-                return legend.shifted.empty()
+                return key.shiftedLegend.empty()
                            ? QString()
-                           : QStringLiteral("With SHIFT: %1").arg(qs(legend.shifted));
+                           : QStringLiteral("With SHIFT: %1").arg(qs(key.shiftedLegend));
             default:
                 return {};
         }
@@ -99,8 +98,7 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
     QRect rect() const override {
         const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
         if (calculator == nullptr) return {};
-        const Rect area =
-            item_ == kDisplayItem ? faceplate::kDisplayRect : keyCellOf(*calculator, item_ - 1);
+        const Rect area = item_ == kDisplayItem ? faceplate::kDisplayRect : keyCell(item_ - 1);
         const Rect logical = window_->zoomGeometry().logicalRect(area);
         const QPoint origin = window_->mapToGlobal(QPoint(logical.left, logical.top));
         return QRect(origin, QSize(logical.right - logical.left, logical.bottom - logical.top));
@@ -123,9 +121,7 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
             state.focusable = true;
             state.focused = window_->keyUnderPointer() == item_ - 1;
             state.hotTracked = state.focused;
-            const Rect cell = keyCellOf(*calculator, item_ - 1);
-            state.pressed = calculator->keyHeld && calculator->heldKeyRect.left == cell.left &&
-                            calculator->heldKeyRect.top == cell.top;
+            state.pressed = calculator->heldKey == item_ - 1;
         }
         return state;
     }
@@ -184,7 +180,7 @@ QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {
     const ZoomGeometry& geometry = window_->zoomGeometry();
     const int fx = geometry.faceplateCoordinate(local.x());
     const int fy = geometry.faceplateCoordinate(local.y());
-    if (const auto key = keyAt(*calculator, fx, fy)) return itemInterface(1 + *key);
+    if (const auto key = keyAt(fx, fy)) return itemInterface(1 + *key);
     if (contains(faceplate::kDisplayRect, fx, fy)) return itemInterface(kDisplayItem);
     return nullptr;
 }

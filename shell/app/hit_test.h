@@ -13,19 +13,14 @@ constexpr bool contains(const Rect& rect, std::int32_t x, std::int32_t y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
 
-// Finds the key cell under (x, y) through the calculator's key table; on a hit presses that key,
-// marks it held with its cell as `heldKeyRect` and returns true. The one-pixel gaps between the
-// cells press nothing.
+// Finds the key cell under (x, y); on a hit presses that key (held until released) and returns
+// true. The one-pixel gaps between the cells press nothing.
 bool hitTest(Calculator& calculator, std::int32_t x, std::int32_t y);
 
-// The key cell of `code` from the key table; an empty rectangle for a code not in it.
-Rect keyCellOf(const Calculator& calculator, KeyCode code);
-
-// Presses `code` as a hit on its cell would: the key, `keyHeld` and `heldKeyRect`. False for a
-// code not in the key table.
+// Presses `code` as a hit on its cell would. False for a code that names no key.
 bool pressKeyCell(Calculator& calculator, KeyCode code);
 
 // The key whose cell contains (x, y), if any, without pressing it.
-std::optional<KeyCode> keyAt(const Calculator& calculator, std::int32_t x, std::int32_t y);
+std::optional<KeyCode> keyAt(std::int32_t x, std::int32_t y);
 
 }  // namespace tabulor

@@ -1,80 +1,100 @@
 #include "shell/app/key_map.h"
 
+#include <initializer_list>
+#include <string_view>
+
 namespace tabulor {
 
 namespace {
 
-struct CharacterKey {
-    char32_t character;  // letters in lower case; upper case maps alike
-    KeyCode key;
-};
+char32_t lowerCase(char32_t character) {
+    return character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
+}
 
-constexpr CharacterKey kCharacterKeys[] = {
-    {U'0', Key::Digit0},
-    {U'.', Key::Point},
-    {U',', Key::Point},
-    {U'+', Key::Add},
-    {U'-', Key::Subtract},
-    {U'*', Key::Multiply},
-    {U'/', Key::Divide},
-    {U'=', Key::Equals},
-    {U'(', Key::OpenParen},
-    {U')', Key::CloseParen},
-    {U'%', Key::Percent},
-    {U's', Key::Shift},
-    {U'o', Key::On},
-    {U'r', Key::Recall},
-    {U'n', Key::N},
-    {U'i', Key::InterestPerYear},
-    {U'p', Key::PresentValue},
-    {U'm', Key::Payment},
-    {U'f', Key::FutureValue},
-};
+std::string_view namedKeyName(NamedKey key) {
+    switch (key) {
+        case NamedKey::Enter:
+            return "Enter";
+        case NamedKey::Backspace:
+            return "Backspace";
+        case NamedKey::Escape:
+            return "Escape";
+        case NamedKey::F9:
+            return "F9";
+        case NamedKey::None:
+            break;
+    }
+    return {};
+}
+
+// What is typed for a key as the map shows it: its named key, or its first character with a
+// letter in upper case. Every character of the map is ASCII.
+std::string typed(KeyCode code) {
+    const KeyFacts& key = keyFacts(code);
+    if (key.namedKey != NamedKey::None) return std::string(namedKeyName(key.namedKey));
+    const char32_t first = key.characters[0];
+    return std::string(1, static_cast<char>(first >= U'a' && first <= U'z' ? first - 32 : first));
+}
+
+std::string joined(std::initializer_list<KeyCode> codes, std::string (*part)(KeyCode)) {
+    std::string line;
+    for (const KeyCode code : codes) {
+        if (!line.empty()) line += "  ";
+        line += part(code);
+    }
+    return line;
+}
+
+std::string legend(KeyCode code) {
+    return std::string(keyFacts(code).legend);
+}
+
+// "← (RND with SHIFT)"
+std::string withShifted(std::string_view what, KeyCode code) {
+    return std::string(what) + " (" + std::string(keyFacts(code).shiftedLegend) + " with SHIFT)";
+}
+
+std::string withShifted(KeyCode code) {
+    return withShifted(keyFacts(code).legend, code);
+}
 
 }  // namespace
 
 std::optional<KeyCode> keyForCharacter(char32_t character) {
-    if (character >= U'1' && character <= U'9') {
-        // Digits 1..9 sit in three rows of three, 1 2 3 at the bottom.
-        const int digit = static_cast<int>(character - U'1');
-        return Key::Digit1 + 5 * (digit / 3) + digit % 3;
-    }
-    const char32_t lower =
-        character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
-    for (const CharacterKey& entry : kCharacterKeys) {
-        if (entry.character == lower) return entry.key;
+    if (character >= U'0' && character <= U'9') return digitKey(static_cast<int>(character - U'0'));
+    const char32_t lower = lowerCase(character);
+    for (const KeyFacts& key : kKeyTable) {
+        if (key.characters.find(lower) != std::u32string_view::npos) return key.code;
     }
     return std::nullopt;
 }
 
-std::optional<KeyCode> keyForNamedKey(NamedKey key) {
-    switch (key) {
-        case NamedKey::Enter:
-            return Key::Equals;
-        case NamedKey::Backspace:
-            return Key::Backspace;
-        case NamedKey::Escape:
-            return Key::Clear;
-        case NamedKey::F9:
-            return Key::ChangeSign;
+std::optional<KeyCode> keyForNamedKey(NamedKey named) {
+    if (named == NamedKey::None) return std::nullopt;
+    for (const KeyFacts& key : kKeyTable) {
+        if (key.namedKey == named) return key.code;
     }
     return std::nullopt;
 }
 
 const std::vector<KeyMapLine>& keyboardMap() {
+    using namespace Key;
     static const std::vector<KeyMapLine> lines{
         {"0 - 9", "digits"},
-        {". or ,", "point (./, with SHIFT)"},
-        {"+  -  *  /", "+  −  ×  ÷"},
-        {"Enter, Return or =", "="},
-        {"Backspace", "← (RND with SHIFT)"},
-        {"Escape", "C (C ALL with SHIFT)"},
-        {"(  )  %", "(  )  %"},
-        {"F9", "+/− (E with SHIFT)"},
-        {"S", "SHIFT, for the next key's red legend"},
-        {"O", "ON (OFF with SHIFT)"},
-        {"R", "RCL (STO with SHIFT)"},
-        {"N  I  P  M  F", "N  I/YR  PV  PMT  FV"},
+        {". or ,", withShifted("point", Point)},
+        {joined({Add, Subtract, Multiply, Divide}, typed),
+         joined({Add, Subtract, Multiply, Divide}, legend)},
+        {"Enter, Return or =", legend(Equals)},
+        {typed(Backspace), withShifted(Backspace)},
+        {typed(Clear), withShifted(Clear)},
+        {joined({OpenParen, CloseParen, Percent}, typed),
+         joined({OpenParen, CloseParen, Percent}, legend)},
+        {typed(ChangeSign), withShifted(ChangeSign)},
+        {typed(Shift), legend(Shift) + ", for the next key's red legend"},
+        {typed(On), withShifted(On)},
+        {typed(Recall), withShifted(Recall)},
+        {joined({N, InterestPerYear, PresentValue, Payment, FutureValue}, typed),
+         joined({N, InterestPerYear, PresentValue, Payment, FutureValue}, legend)},
         {"Ctrl+C  Ctrl+V", "copy the number shown, key in a copied number"},
         {"Ctrl++  Ctrl+−", "zoom in, zoom out"},
         {"Ctrl+A", "About"},

@@ -1,16 +1,13 @@
 #pragma once
-// The physical keyboard's map onto the faceplate's keys.
+// The physical keyboard's map onto the faceplate's keys, as the key table gives it.
 
 #include <optional>
-#include <string_view>
+#include <string>
 #include <vector>
 
-#include "engine/calculator.h"
+#include "engine/key_table.h"
 
 namespace tabulor {
-
-// Keys that type no character.
-enum class NamedKey { Enter, Backspace, Escape, F9 };
 
 // The faceplate key a typed character presses: digits, . and , (the point key), + - * / = ( ) %,
 // and letters (either case) for SHIFT, ON, RCL and the five time-value-of-money keys.
@@ -19,8 +16,8 @@ std::optional<KeyCode> keyForNamedKey(NamedKey key);
 
 // One line of the keyboard map as the About box and the documentation show it.
 struct KeyMapLine {
-    std::string_view keys;
-    std::string_view meaning;
+    std::string keys;
+    std::string meaning;
 };
 const std::vector<KeyMapLine>& keyboardMap();
 

@@ -18,7 +18,6 @@
 #include "shell/app/clipboard_number.h"
 #include "shell/app/faceplate_accessible.h"
 #include "shell/app/hit_test.h"
-#include "shell/app/key_legends.h"
 #include "shell/app/key_map.h"
 #include "shell/app/pasted_number.h"
 #include "shell/app/qt_surface.h"
@@ -63,8 +62,9 @@ std::optional<KeyCode> keyForEvent(const QKeyEvent& event) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, int zoom)
+MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, FaceplateImages images, int zoom)
     : calculator_(std::move(calculator)),
+      faceplate_(std::move(images)),
       backbuffer_(faceplate::kWidth, faceplate::kHeight, QImage::Format_RGB32),
       strip_(new MenuStrip(this)) {
     installFaceplateAccessibility();
@@ -144,7 +144,7 @@ void MainWindow::tapKey(KeyCode code) {
     // The open About box is modal: the pen cannot reach the keys behind it, nor may a reader.
     if (calculator_ == nullptr || about_ != nullptr) return;
     releaseKeyboardKey();
-    if (calculator_->keyHeld) return;
+    if (calculator_->heldKey) return;
     const Repaint pressed = keyDown(state_, *calculator_, code);
     setFullScreen(state_.fullScreen);
     requestRepaint(pressed);
@@ -219,7 +219,7 @@ void MainWindow::pasteNumber() {
         return;
     }
     releaseKeyboardKey();
-    if (calculator_->keyHeld) return;  // the pen is down on a key; typing waits for it
+    if (calculator_->heldKey) return;  // the pen is down on a key; typing waits for it
     // An armed SHIFT would turn the first digit into a shifted function; typing it off first.
     if (calculator_->shift != 0) {
         pressKeyCell(*calculator_, Key::Shift);
@@ -248,11 +248,11 @@ bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && calculator_ != nullptr) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QPoint at = faceplatePoint(help->pos());
-        if (const auto key = keyAt(*calculator_, at.x(), at.y())) {
-            const KeyLegend legend = keyLegend(*key);
-            QString tip = qs(legend.primary);
-            if (!legend.shifted.empty())
-                tip += QStringLiteral(" (SHIFT: %1)").arg(qs(legend.shifted));
+        if (const auto key = keyAt(at.x(), at.y())) {
+            const KeyFacts& facts = keyFacts(*key);
+            QString tip = qs(facts.legend);
+            if (!facts.shiftedLegend.empty())
+                tip += QStringLiteral(" (SHIFT: %1)").arg(qs(facts.shiftedLegend));
             QToolTip::showText(help->globalPos(), tip, this);
         } else {
             QToolTip::hideText();
@@ -271,7 +271,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
             QPainter back(&backbuffer_);
             QtSurface surface(back, images_);
             surface.setClip(toRect(dirty));
-            paintFaceplate(*calculator_, surface, kClientRect);
+            paintFaceplate(faceplate_, *calculator_, surface, kClientRect);
         }
         // Whole device pixels per faceplate pixel, copied without smoothing: crisp at every zoom
         // and device-pixel ratio, with no seams between the images.
@@ -318,7 +318,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (calculator_ != nullptr) {
         const QPoint at = faceplatePoint(event->position());
-        setPointerKey(keyAt(*calculator_, at.x(), at.y()));
+        setPointerKey(keyAt(at.x(), at.y()));
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -345,7 +345,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A key held down repeats in the keyboard, not on the calculator; and one key at a time,
     // as with the pen.
-    if (event->isAutoRepeat() || calculator_->keyHeld) return;
+    if (event->isAutoRepeat() || calculator_->heldKey) return;
     keyboardKey_ = event->key();
     keyboardScanCode_ = event->nativeScanCode();
     const Repaint repaint = keyDown(state_, *calculator_, *code);
@@ -410,6 +410,7 @@ void MainWindow::endCalculator() {
     images_.clear();
     tabulor::destroy(*calculator_);
     calculator_.reset();
+    releaseFaceplateImages(faceplate_);
 }
 
 // Nothing of ours depends on being active, so the notice that precedes OFF's close changes

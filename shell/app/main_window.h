@@ -17,18 +17,21 @@
 #include "shell/app/qt_image_cache.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/zoom_geometry.h"
+#include "shell/faceplate/faceplate_images.h"
 
 namespace tabulor {
 
 class MainWindow final : public QWidget, private WindowLink {
     Q_OBJECT
   public:
-    // Takes an initialized calculator and hands itself to it as its window.
-    MainWindow(std::unique_ptr<Calculator> calculator, int zoom);
+    // Takes an initialized calculator and the images it is drawn from, and hands itself to the
+    // calculator as its window.
+    MainWindow(std::unique_ptr<Calculator> calculator, FaceplateImages images, int zoom);
     ~MainWindow() override;
 
     // Null once the window has ended.
     const Calculator* calculator() const { return calculator_.get(); }
+    const FaceplateImages& faceplateImages() const { return faceplate_; }
     bool fullScreen() const { return state_.fullScreen; }
     int zoom() const { return geometry_.zoom; }
     const ZoomGeometry& zoomGeometry() const { return geometry_; }
@@ -94,6 +97,7 @@ class MainWindow final : public QWidget, private WindowLink {
     void endCalculator();
 
     std::unique_ptr<Calculator> calculator_;
+    FaceplateImages faceplate_;
     ShellState state_;
     ZoomGeometry geometry_;
     QImage backbuffer_;

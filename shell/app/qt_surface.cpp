@@ -37,10 +37,4 @@ void QtSurface::setClip(const Rect& clip) {
     painter_.setClipRegion(baseClipped_ ? baseClip_.intersected(wanted) : QRegion(wanted));
 }
 
-const Palette* QtSurface::selectPalette(const Palette* palette) {
-    const Palette* previous = selected_;
-    selected_ = palette;
-    return previous;
-}
-
 }  // namespace tabulor

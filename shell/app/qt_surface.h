@@ -18,17 +18,12 @@ class QtSurface final : public Surface {
     void copyImage(const Rect& destination, const Image& image, Point source) override;
     void setPixel(std::int32_t x, std::int32_t y, Colour colour) override;
     void setClip(const Rect& clip) override;
-    // Qt's screens show true colour: the images' own table colours are drawn as they are.
-    bool isPaletteBased() const override { return false; }
-    const Palette* selectPalette(const Palette* palette) override;
-    void realizeSelectedPalette() override {}
 
   private:
     QPainter& painter_;
     QtImageCache& images_;
     QRegion baseClip_;
     bool baseClipped_;
-    const Palette* selected_ = nullptr;
 };
 
 }  // namespace tabulor

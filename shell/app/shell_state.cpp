@@ -1,6 +1,5 @@
 #include "shell/app/shell_state.h"
 
-#include "display/display.h"
 #include "shell/app/hit_test.h"
 
 namespace tabulor {
@@ -44,8 +43,7 @@ Repaint penUp(Calculator& calculator) {
 }
 
 Repaint messageTick(Calculator& calculator) {
-    if (calculator.keyHeld || calculator.display == nullptr) return Repaint::Nothing;
-    return expireMessage(*calculator.display) ? Repaint::Display : Repaint::Nothing;
+    return tickMessageTimer(calculator) ? Repaint::Display : Repaint::Nothing;
 }
 
 }  // namespace tabulor

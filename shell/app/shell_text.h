@@ -3,6 +3,10 @@
 
 #include <string_view>
 
+#ifndef TABULOR_VERSION
+#error "TABULOR_VERSION must be defined by the build"
+#endif
+
 namespace tabulor::text {
 
 inline constexpr std::string_view kTitle = "Tabulor";
@@ -15,7 +19,7 @@ inline constexpr std::string_view kCantCreate = "Can't create calculator!";
 inline constexpr std::string_view kAboutCaption = "About Tabulor";
 inline constexpr std::string_view kWelcome = "Welcome to Tabulor";
 inline constexpr std::string_view kDescription = "A business and financial calculator";
-inline constexpr std::string_view kVersion = "Version 1.0";
+inline constexpr std::string_view kVersion = "Version " TABULOR_VERSION;
 inline constexpr std::string_view kBuildDatePrefix = "Build date: ";
 inline constexpr std::string_view kContact =
     "Tabulor project\nhttps://tabulor.example\ncontact@tabulor.example";

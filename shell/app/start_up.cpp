@@ -15,14 +15,16 @@ QString qs(std::string_view text) {
 
 }  // namespace
 
-std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, int zoom) {
+std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, const ImageStore& images,
+                                    int zoom) {
     std::unique_ptr<Calculator> calculator(new (std::nothrow) Calculator(services));
     if (calculator == nullptr) return nullptr;
-    if (!initialize(*calculator)) {
+    FaceplateImages faceplate;
+    if (!loadFaceplateImages(faceplate, images) || !initialize(*calculator)) {
         QMessageBox::critical(nullptr, qs(text::kTitle), qs(text::kCantCreate));
         return nullptr;
     }
-    auto window = std::make_unique<MainWindow>(std::move(calculator), zoom);
+    auto window = std::make_unique<MainWindow>(std::move(calculator), std::move(faceplate), zoom);
     window->show();
     window->setFullScreen(true);
     window->activateWindow();

@@ -4,13 +4,16 @@
 #include <memory>
 
 #include "engine/calculator.h"
+#include "image/image.h"
 #include "shell/app/main_window.h"
 
 namespace tabulor {
 
-// Constructs and initializes the Calculator over `services` and opens its window at `zoom`,
-// shown, in full-screen mode and active. When initializing fails (an image is missing) it shows
-// "Can't create calculator!" and returns null, as it does without memory for the Calculator.
-std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, int zoom);
+// Loads the faceplate's images from `images`, constructs and initializes the Calculator over
+// `services` and opens its window at `zoom`, shown, in full-screen mode and active. When either
+// fails (an image is missing) it shows "Can't create calculator!" and returns null, as it does
+// without memory for the Calculator.
+std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, const ImageStore& images,
+                                    int zoom);
 
 }  // namespace tabulor

@@ -6,23 +6,21 @@
 #include "display/display.h"
 #include "engine/calculator.h"
 #include "image/image.h"
+#include "shell/faceplate/faceplate_images.h"
 #include "shell/faceplate/surface.h"
 
 namespace tabulor {
 
-// Copies the destination's size of `image`, from `source`, to `destination`, with `palette`
-// selected as the surface's background palette for the copy (when given). A null image draws
+// Copies the destination's size of `image`, from `source`, to `destination`. A null image draws
 // nothing.
-void drawImage(Surface& surface, const Rect& destination, const Image* image, Point source,
-               const Palette* palette);
+void drawImage(Surface& surface, const Rect& destination, const Image* image, Point source);
 
 // The annunciators that are set, then (with a glyph strip) the 13 cells and their marks.
-void drawDisplay(const Display& display, Surface& surface);
+void drawDisplay(const FaceplateImages& images, const Display& display, Surface& surface);
 
-// The whole faceplate: face, display, held key. The surface's clip decides what changes.
-void paintFaceplate(const Calculator& calculator, Surface& surface, const Rect& client);
-
-// Makes the calculator's palette the device's colours, on a palette-based surface only.
-void realizePalette(const Calculator& calculator, Surface& surface);
+// The whole faceplate: the face by the shift state, the display, and the held key's cell from a
+// pressed face. The surface's clip decides what changes.
+void paintFaceplate(const FaceplateImages& images, const Calculator& calculator, Surface& surface,
+                    const Rect& client);
 
 }  // namespace tabulor

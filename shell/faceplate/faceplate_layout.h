@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/calculator.h"
+#include "engine/key_table.h"
 
 namespace tabulor::faceplate {
 
@@ -29,12 +29,5 @@ inline constexpr Rect kErrorRect{145, 48, 198, 54};
 // The regions the window repaints on its own: after a message expires, after pen-up.
 inline constexpr Rect kDisplayRect{3, 3, 236, 54};
 inline constexpr Rect kKeypadRect{3, 57, 234, 291};
-
-// The key cell of column 0..4 and row 0..5 counted from the bottom, as in the key table.
-constexpr Rect keyCell(std::int32_t column, std::int32_t row) {
-    const std::int32_t left = 3 + 47 * column;
-    const std::int32_t top = 254 - 40 * row;
-    return Rect{left, top, left + 46, top + 39};
-}
 
 }  // namespace tabulor::faceplate

@@ -7,20 +7,19 @@
 
 namespace tabulor {
 
-bool writeFaceplatePng(const Calculator& calculator, const std::string& path, std::string& error) {
+bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculator,
+                       const std::string& path, std::string& error) {
     const bool shiftValid = calculator.shift == 0 || calculator.shift == 1;
-    if (!shiftValid ||
-        calculator.faceImages[static_cast<std::size_t>(calculator.shift)] == nullptr) {
+    if (!shiftValid || images.faces[static_cast<std::size_t>(calculator.shift)] == nullptr) {
         error = "cannot write " + path + ": the calculator has no faceplate images";
         return false;
     }
     RgbSurface surface(faceplate::kWidth, faceplate::kHeight, Colour{255, 255, 255});
     const Rect client{0, 0, faceplate::kWidth, faceplate::kHeight};
     // The face and the display only: a picture never shows a key under the pen.
-    drawImage(surface, client,
-              calculator.faceImages[static_cast<std::size_t>(calculator.shift)].get(), {0, 0},
-              calculator.palette.get());
-    if (calculator.display != nullptr) drawDisplay(*calculator.display, surface);
+    drawImage(surface, client, images.faces[static_cast<std::size_t>(calculator.shift)].get(),
+              {0, 0});
+    if (calculator.display != nullptr) drawDisplay(images, *calculator.display, surface);
     return writePng(surface, path, error);
 }
 

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "engine/calculator.h"
+#include "shell/faceplate/faceplate_images.h"
 
 namespace tabulor {
 
-// False, with a message in `error`, when the calculator has no face to draw or the file cannot
-// be written.
-bool writeFaceplatePng(const Calculator& calculator, const std::string& path, std::string& error);
+// False, with a message in `error`, when there is no face to draw or the file cannot be written.
+bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculator,
+                       const std::string& path, std::string& error);
 
 }  // namespace tabulor

@@ -89,10 +89,4 @@ void RgbSurface::setClip(const Rect& clip) {
     clip_ = clip;
 }
 
-const Palette* RgbSurface::selectPalette(const Palette* palette) {
-    const Palette* previous = selected_;
-    selected_ = palette;
-    return previous;
-}
-
 }  // namespace tabulor

@@ -1,6 +1,6 @@
 #pragma once
 // A surface in plain memory, 8-bit red, green and blue per pixel: what the tests inspect and
-// what a PNG is written from. It is not palette-based, so images show their own table colours.
+// what a PNG is written from. Images show their own table colours.
 
 #include <array>
 #include <cstdint>
@@ -20,14 +20,10 @@ class RgbSurface final : public Surface {
     Colour pixel(std::int32_t x, std::int32_t y) const;
     // Rows top to bottom, three bytes (red, green, blue) a pixel, no padding.
     const std::vector<std::uint8_t>& rgb() const { return rgb_; }
-    const Palette* selectedPalette() const { return selected_; }
 
     void copyImage(const Rect& destination, const Image& image, Point source) override;
     void setPixel(std::int32_t x, std::int32_t y, Colour colour) override;
     void setClip(const Rect& clip) override;
-    bool isPaletteBased() const override { return false; }
-    const Palette* selectPalette(const Palette* palette) override;
-    void realizeSelectedPalette() override {}
 
   private:
     bool drawable(std::int32_t x, std::int32_t y) const;
@@ -39,7 +35,6 @@ class RgbSurface final : public Surface {
     std::int32_t width_;
     std::int32_t height_;
     Rect clip_;
-    const Palette* selected_ = nullptr;
     std::vector<std::uint8_t> rgb_;
     std::vector<std::uint8_t> colourTable_;
     std::array<std::uint32_t, 256> colours_{};

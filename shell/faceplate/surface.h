@@ -37,16 +37,6 @@ class Surface {
     // Limits all later drawing to `clip`, the region being repainted. A new surface draws
     // everywhere.
     virtual void setClip(const Rect& clip) = 0;
-
-    // True where the device shows a limited set of colours chosen through palettes.
-    virtual bool isPaletteBased() const = 0;
-
-    // Makes `palette` (null for none) the surface's background palette and returns the one
-    // selected before, null if there was none.
-    virtual const Palette* selectPalette(const Palette* palette) = 0;
-
-    // Maps the selected palette into the device's colours.
-    virtual void realizeSelectedPalette() = 0;
 };
 
 }  // namespace tabulor

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <set>
 #include <utility>
 #include <vector>
 
 #include "display/glyph.h"
+#include "engine/key_table.h"
 #include "image/image.h"
 #include "shell/resources/embedded_images.h"
 
@@ -38,27 +38,18 @@ std::unique_ptr<Image> load(int id) {
     return image;
 }
 
-struct CellBox {
-    std::int32_t left, top, right, bottom;
-    bool contains(std::int32_t x, std::int32_t y) const {
-        return x >= left && x < right && y >= top && y < bottom;
-    }
-};
-
-CellBox keyCell(int code) {
-    const int row = code / 5;
-    const int column = code % 5;
-    return {3 + 47 * column, 254 - 40 * row, 3 + 47 * column + 46, 254 - 40 * row + 39};
+bool contains(const Rect& cell, std::int32_t x, std::int32_t y) {
+    return x >= cell.left && x < cell.right && y >= cell.top && y < cell.bottom;
 }
 
 bool inAnyCell(std::int32_t x, std::int32_t y) {
-    for (int code = 0; code < 30; ++code) {
-        if (keyCell(code).contains(x, y)) return true;
+    for (KeyCode code = 0; code < kKeyCount; ++code) {
+        if (contains(keyCell(code), x, y)) return true;
     }
     return false;
 }
 
-int differingPixels(const Image& a, const Image& b, const CellBox& box) {
+int differingPixels(const Image& a, const Image& b, const Rect& box) {
     int count = 0;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::int32_t x = box.left; x < box.right; ++x)
@@ -97,11 +88,12 @@ TEST(Artwork, PressedAndReleasedAgreeWhereTheKeypadRepaintDoesNotReach) {
         const std::unique_ptr<Image> b = load(pressed);
         ASSERT_NE(a, nullptr);
         ASSERT_NE(b, nullptr);
-        const CellBox keypad{3, 57, 234, 291};
+        const Rect keypad{3, 57, 234, 291};
         int outside = 0;
         for (std::int32_t y = 0; y < 294; ++y) {
             for (std::int32_t x = 0; x < 240; ++x) {
-                if (!keypad.contains(x, y)) outside += pixelIndex(*a, x, y) != pixelIndex(*b, x, y);
+                if (!contains(keypad, x, y))
+                    outside += pixelIndex(*a, x, y) != pixelIndex(*b, x, y);
             }
         }
         EXPECT_EQ(outside, 0) << released << " and " << pressed;
@@ -113,10 +105,9 @@ TEST(Artwork, EveryKeyLooksDifferentPressedAndShiftedOnlyWhereItHasAShiftedLegen
     const std::unique_ptr<Image> shifted = load(ImageId::ShiftedFace);
     const std::unique_ptr<Image> pressed = load(ImageId::PressedFace);
     ASSERT_TRUE(normal && shifted && pressed);
-    const std::set<int> sameWhenShifted{1, 6, 7, 8, 10, 11, 12, 13, 16, 17, 18, 22, 23};
-    for (int code = 0; code < 30; ++code) {
+    for (KeyCode code = 0; code < kKeyCount; ++code) {
         EXPECT_GT(differingPixels(*normal, *pressed, keyCell(code)), 0) << "key " << code;
-        if (sameWhenShifted.contains(code)) {
+        if (keyFacts(code).shiftedLegend.empty()) {
             EXPECT_EQ(differingPixels(*normal, *shifted, keyCell(code)), 0) << "key " << code;
         } else {
             EXPECT_GT(differingPixels(*normal, *shifted, keyCell(code)), 0) << "key " << code;
@@ -130,7 +121,7 @@ int brightness(const Rgb& c) {
 
 // The key body's own colour: the one most pixels of the cell's middle have. Legends are not
 // counted in, since a key with much lettering would otherwise look as light as its letters.
-Rgb bodyColour(const Image& image, const CellBox& cell) {
+Rgb bodyColour(const Image& image, const Rect& cell) {
     std::map<std::uint8_t, int> counts;
     for (std::int32_t y = cell.top + 6; y < cell.bottom - 6; ++y) {
         for (std::int32_t x = cell.left + 6; x < cell.right - 6; ++x)
@@ -144,7 +135,7 @@ Rgb bodyColour(const Image& image, const CellBox& cell) {
 }
 
 // The lightest pixel over the body: on a pressed key, the middle of a legend's stroke.
-Rgb lightestInk(const Image& image, const CellBox& cell) {
+Rgb lightestInk(const Image& image, const Rect& cell) {
     Rgb lightest = bodyColour(image, cell);
     for (std::int32_t y = cell.top + 4; y < cell.bottom - 4; ++y) {
         for (std::int32_t x = cell.left + 4; x < cell.right - 4; ++x) {
@@ -163,8 +154,8 @@ TEST(Artwork, PressedKeysHaveADarkerBodyAndLightGreyLegends) {
         const std::unique_ptr<Image> released = load(releasedId);
         const std::unique_ptr<Image> pressed = load(pressedId);
         ASSERT_TRUE(released && pressed);
-        for (int code = 0; code < 30; ++code) {
-            const CellBox cell = keyCell(code);
+        for (KeyCode code = 0; code < kKeyCount; ++code) {
+            const Rect cell = keyCell(code);
             const Rgb body = bodyColour(*pressed, cell);
             EXPECT_LT(brightness(body) + 3 * 40, brightness(bodyColour(*released, cell)))
                 << "face " << pressedId << " key " << code;

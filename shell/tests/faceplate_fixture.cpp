@@ -64,6 +64,7 @@ std::vector<Point> changedPixels(const RgbSurface& a, const RgbSurface& b) {
 }
 
 void FaceplateTest::SetUp() {
+    ASSERT_TRUE(loadFaceplateImages(images, embeddedImages()));
     ASSERT_TRUE(initialize(calculator));
 }
 
@@ -79,7 +80,7 @@ void FaceplateTest::endBanner() {
 RgbSurface FaceplateTest::paint(const Rect& clip) {
     RgbSurface surface(faceplate::kWidth, faceplate::kHeight);
     surface.setClip(clip);
-    paintFaceplate(calculator, surface, kWholeFace);
+    paintFaceplate(images, calculator, surface, kWholeFace);
     return surface;
 }
 

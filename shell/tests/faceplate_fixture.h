@@ -1,5 +1,5 @@
 #pragma once
-// A calculator initialized from the program's own bitmaps, and ways to compare what a paint
+// A calculator and the program's own bitmaps, and ways to compare what a paint
 // left on an RgbSurface with the images it should have come from.
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "image/image.h"
 #include "platform/simulated_services.h"
 #include "shell/faceplate/faceplate.h"
+#include "shell/faceplate/faceplate_images.h"
 #include "shell/faceplate/faceplate_layout.h"
 #include "shell/faceplate/rgb_surface.h"
 #include "shell/faceplate/surface.h"
@@ -46,11 +47,12 @@ class FaceplateTest : public ::testing::Test {
     // Ends the start-up banner, so the display shows 0.00.
     void endBanner();
     RgbSurface paint(const Rect& clip = kWholeFace);
-    const Image& face(int index) const { return *calculator.faceImages[index]; }
+    const Image& face(int index) const { return *images.faces[index]; }
 
     SimulatedClock clock;
     FixedPower power;
-    Calculator calculator{CalculatorServices{&clock, &power, &embeddedImages()}};
+    Calculator calculator{CalculatorServices{&clock, &power}};
+    FaceplateImages images;
 };
 
 }  // namespace tabulor::testing

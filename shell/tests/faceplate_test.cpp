@@ -30,7 +30,7 @@ TEST_F(FaceplateTest, FreshCalculatorShowsZeroPointZeroZero) {
 
     const RgbSurface surface = paint();
     for (int i = 0; i < kShownCells; ++i) {
-        EXPECT_EQ(differencesFromImage(surface, cellRect(i), *display().glyphStrip,
+        EXPECT_EQ(differencesFromImage(surface, cellRect(i), *images.glyphStrip,
                                        glyphSource(expected[i])),
                   std::vector<std::string>{})
             << "cell " << i;
@@ -58,7 +58,7 @@ TEST_F(FaceplateTest, FreshCalculatorShowsZeroPointZeroZero) {
 TEST_F(FaceplateTest, BannerFillsTheCellsFromTheGlyphStrip) {
     const RgbSurface surface = paint();
     for (int i = 0; i < kShownCells; ++i) {
-        EXPECT_EQ(differencesFromImage(surface, cellRect(i), *display().glyphStrip,
+        EXPECT_EQ(differencesFromImage(surface, cellRect(i), *images.glyphStrip,
                                        glyphSource(display().cells[i])),
                   std::vector<std::string>{})
             << "cell " << i;
@@ -79,7 +79,7 @@ class MarkTest : public FaceplateTest {
 
     RgbSurface overBlack() {
         RgbSurface surface(faceplate::kWidth, faceplate::kHeight);
-        drawDisplay(display(), surface);
+        drawDisplay(images, display(), surface);
         return surface;
     }
 };
@@ -132,7 +132,7 @@ TEST_F(MarkTest, MarkAfterTheLastCellLandsOutsideThePanel) {
 struct AnnunciatorCase {
     const char* name;
     bool Display::*flag;
-    std::unique_ptr<Image> Display::*image;
+    std::unique_ptr<Image> FaceplateImages::*image;
     Rect where;
 };
 
@@ -149,7 +149,7 @@ TEST_P(AnnunciatorTest, DrawnInItsRectangleOnlyWhenSet) {
 
     display().*c.flag = true;
     const RgbSurface on = paint();
-    EXPECT_EQ(differencesFromImage(on, c.where, *(display().*c.image), {0, 0}),
+    EXPECT_EQ(differencesFromImage(on, c.where, *(images.*c.image), {0, 0}),
               std::vector<std::string>{});
     EXPECT_EQ(differences(on, off, kWholeFace, c.where), std::vector<std::string>{})
         << "drawn outside its rectangle";
@@ -158,12 +158,14 @@ TEST_P(AnnunciatorTest, DrawnInItsRectangleOnlyWhenSet) {
 
 INSTANTIATE_TEST_SUITE_P(
     Each, AnnunciatorTest,
-    ::testing::Values(
-        AnnunciatorCase{"Shift", &Display::shiftShown, &Display::shiftImage, faceplate::kShiftRect},
-        AnnunciatorCase{"Begin", &Display::beginMode, &Display::beginImage, faceplate::kBeginRect},
-        AnnunciatorCase{"Pend", &Display::pendShown, &Display::pendImage, faceplate::kPendRect},
-        AnnunciatorCase{"Battery", &Display::lowBattery, &Display::batteryImage,
-                        faceplate::kBatteryRect}),
+    ::testing::Values(AnnunciatorCase{"Shift", &Display::shiftShown, &FaceplateImages::shiftImage,
+                                      faceplate::kShiftRect},
+                      AnnunciatorCase{"Begin", &Display::beginMode, &FaceplateImages::beginImage,
+                                      faceplate::kBeginRect},
+                      AnnunciatorCase{"Pend", &Display::pendShown, &FaceplateImages::pendImage,
+                                      faceplate::kPendRect},
+                      AnnunciatorCase{"Battery", &Display::lowBattery,
+                                      &FaceplateImages::batteryImage, faceplate::kBatteryRect}),
     [](const ::testing::TestParamInfo<AnnunciatorCase>& info) { return info.param.name; });
 
 TEST_F(FaceplateTest, ErrorCodesDrawTheirBands) {
@@ -178,7 +180,7 @@ TEST_F(FaceplateTest, ErrorCodesDrawTheirBands) {
     for (ErrorCode code = 1; code <= 5; ++code) {
         display().error = code;
         const RgbSurface surface = paint();
-        EXPECT_EQ(differencesFromImage(surface, where, *display().errorStrip, {0, 6 * code}),
+        EXPECT_EQ(differencesFromImage(surface, where, *images.errorStrip, {0, 6 * code}),
                   std::vector<std::string>{})
             << "code " << code;
         EXPECT_EQ(differences(surface, none, kWholeFace, where), std::vector<std::string>{})
@@ -217,12 +219,11 @@ TEST_P(HeldKeyTest, CopiedFromThePressedFace) {
     const HeldCase& c = GetParam();
     endBanner();
     calculator.shift = c.shift;
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     const RgbSurface released = paint();
 
-    const Rect cell = faceplate::keyCell(c.column, c.row);
-    calculator.heldKeyRect = cell;
-    calculator.keyHeld = true;
+    const Rect cell = keyCellAt(c.column, c.row);
+    calculator.heldKey = keyCodeAt(c.column, c.row);
     const RgbSurface held = paint();
     EXPECT_EQ(differencesFromImage(held, cell, face(c.shift + 2), {cell.left, cell.top}),
               std::vector<std::string>{});
@@ -241,12 +242,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, HeldKeyTest,
 // A tap as the window makes it: the engine takes the key, the window marks its cell held.
 class TapTest : public FaceplateTest {
   protected:
-    void press(KeyCode code) {
-        pressKey(calculator, code);
-        calculator.heldKeyRect = faceplate::keyCell(code % 5, code / 5);
-        calculator.keyHeld = true;
-    }
-    Rect cell(KeyCode code) const { return faceplate::keyCell(code % 5, code / 5); }
+    void press(KeyCode code) { pressKey(calculator, code); }
+    Rect cell(KeyCode code) const { return keyCell(code); }
 };
 
 TEST_F(TapTest, ShiftedKeyIsHeldFromThePressedShiftedFaceAndReleaseEndsTheShift) {
@@ -302,12 +299,12 @@ TEST_F(FaceplateTest, PaintClippedToTheDisplayLeavesTheKeypadAlone) {
     display().error = Error::Func;
     appendDigit(display(), 7);
     surface.setClip(faceplate::kDisplayRect);
-    paintFaceplate(calculator, surface, kWholeFace);
+    paintFaceplate(images, calculator, surface, kWholeFace);
 
     EXPECT_EQ(differences(surface, before, kWholeFace, faceplate::kDisplayRect),
               std::vector<std::string>{});
     EXPECT_FALSE(differences(surface, before, faceplate::kDisplayRect).empty());
-    EXPECT_EQ(differencesFromImage(surface, cellRect(1), *display().glyphStrip, glyphSource(7)),
+    EXPECT_EQ(differencesFromImage(surface, cellRect(1), *images.glyphStrip, glyphSource(7)),
               std::vector<std::string>{});
 }
 
@@ -316,10 +313,9 @@ TEST_F(FaceplateTest, PaintClippedToTheKeypadLeavesTheDisplayAlone) {
     const RgbSurface before = paint();
     RgbSurface surface = before;
     appendDigit(display(), 4);
-    calculator.heldKeyRect = faceplate::keyCell(1, 2);
-    calculator.keyHeld = true;
+    calculator.heldKey = keyCodeAt(1, 2);
     surface.setClip(faceplate::kKeypadRect);
-    paintFaceplate(calculator, surface, kWholeFace);
+    paintFaceplate(images, calculator, surface, kWholeFace);
 
     EXPECT_EQ(differences(surface, before, kWholeFace, faceplate::kKeypadRect),
               std::vector<std::string>{});
@@ -329,9 +325,9 @@ TEST_F(FaceplateTest, PaintClippedToTheKeypadLeavesTheDisplayAlone) {
 TEST_F(FaceplateTest, DisplayWithoutGlyphStripDrawsAnnunciatorsOnly) {
     endBanner();
     display().shiftShown = true;
-    display().glyphStrip.reset();
+    images.glyphStrip.reset();
     const RgbSurface surface = paint();
-    EXPECT_EQ(differencesFromImage(surface, faceplate::kShiftRect, *display().shiftImage, {0, 0}),
+    EXPECT_EQ(differencesFromImage(surface, faceplate::kShiftRect, *images.shiftImage, {0, 0}),
               std::vector<std::string>{});
     // The panel shows through where the cells would be.
     for (int i = 0; i < kShownCells; ++i) {
@@ -341,11 +337,10 @@ TEST_F(FaceplateTest, DisplayWithoutGlyphStripDrawsAnnunciatorsOnly) {
     }
 }
 
-TEST_F(FaceplateTest, UninitializedCalculatorPaintsNothing) {
-    SimulatedClock otherClock;
-    const Calculator bare(CalculatorServices{&otherClock, &power, &embeddedImages()});
+TEST_F(FaceplateTest, WithoutImagesNothingIsPainted) {
+    const FaceplateImages none;
     RgbSurface surface(faceplate::kWidth, faceplate::kHeight, Colour{1, 2, 3});
-    paintFaceplate(bare, surface, kWholeFace);
+    paintFaceplate(none, calculator, surface, kWholeFace);
     for (const std::uint8_t byte : surface.rgb())
         ASSERT_TRUE(byte >= 1 && byte <= 3);
 }

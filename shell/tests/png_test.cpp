@@ -30,11 +30,10 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
     endBanner();
     for (const int digit : {1, 2, 3, 4, 5, 6, 7})
         appendDigit(display(), digit);
-    calculator.keyHeld = true;
-    calculator.heldKeyRect = faceplate::keyCell(3, 3);
+    calculator.heldKey = keyCodeAt(3, 3);
     const std::string path = tempPath("faceplate");
     std::string error;
-    ASSERT_TRUE(writeFaceplatePng(calculator, path, error)) << error;
+    ASSERT_TRUE(writeFaceplatePng(images, calculator, path, error)) << error;
 
     const PngPicture png = readPng(path);
     std::remove(path.c_str());
@@ -42,7 +41,7 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
     EXPECT_EQ(png.width, 240u);
     EXPECT_EQ(png.height, 294u);
 
-    calculator.keyHeld = false;
+    calculator.heldKey.reset();
     const RgbSurface expected = paint();
     EXPECT_EQ(png.rgb, expected.rgb());
 }
@@ -50,16 +49,16 @@ TEST_F(FaceplatePngTest, WritesThePictureWithoutTheHeldKey) {
 TEST_F(FaceplatePngTest, BadPathIsAnError) {
     const std::string path = "/nonexistent-directory/face.png";
     std::string error;
-    EXPECT_FALSE(writeFaceplatePng(calculator, path, error));
+    EXPECT_FALSE(writeFaceplatePng(images, calculator, path, error));
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_GT(error.size(), path.size() + 10) << "the message gives no cause: " << error;
 }
 
-TEST_F(FaceplatePngTest, CalculatorWithoutImagesIsAnError) {
-    destroy(calculator);
+TEST_F(FaceplatePngTest, WithoutImagesIsAnError) {
+    releaseFaceplateImages(images);
     std::string error;
     const std::string path = tempPath("no-images");
-    EXPECT_FALSE(writeFaceplatePng(calculator, path, error));
+    EXPECT_FALSE(writeFaceplatePng(images, calculator, path, error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(path));
 }

@@ -1,5 +1,4 @@
-// The in-memory surface's copy and clip rules, and the palette steps of drawImage and
-// realizePalette, watched through a surface that records what it is asked to do.
+// The in-memory surface's copy and clip rules.
 
 #include <gtest/gtest.h>
 
@@ -113,112 +112,6 @@ TEST(RgbSurface, SetPixelHonoursTheClip) {
     EXPECT_EQ(surface.pixel(0, 0), kBackground);
     EXPECT_EQ(surface.pixel(2, 2), kWhite);
     EXPECT_EQ(surface.pixel(3, 2), kBackground);
-}
-
-// Records the order of the palette calls and which palette was selected during each copy.
-class RecordingSurface final : public Surface {
-  public:
-    explicit RecordingSurface(bool paletteBased, const Palette* initial)
-        : paletteBased_(paletteBased), selected_(initial) {}
-
-    void copyImage(const Rect&, const Image&, Point) override {
-        log.push_back(std::string("copy with ") + name(selected_));
-    }
-    void setPixel(std::int32_t, std::int32_t, Colour) override {}
-    void setClip(const Rect&) override {}
-    bool isPaletteBased() const override { return paletteBased_; }
-    const Palette* selectPalette(const Palette* palette) override {
-        log.push_back(std::string("select ") + name(palette));
-        const Palette* previous = selected_;
-        selected_ = palette;
-        return previous;
-    }
-    void realizeSelectedPalette() override {
-        log.push_back(std::string("realize ") + name(selected_));
-    }
-
-    const Palette* system = nullptr;
-    const Palette* calculator = nullptr;
-    std::vector<std::string> log;
-
-  private:
-    const char* name(const Palette* palette) const {
-        if (palette == nullptr) return "none";
-        if (palette == system) return "system";
-        if (palette == calculator) return "calculator";
-        return "other";
-    }
-
-    bool paletteBased_;
-    const Palette* selected_;
-};
-
-using Log = std::vector<std::string>;
-
-TEST(DrawImage, SelectsThePaletteForTheCopyAndPutsThePreviousBack) {
-    const Image image = makeTestImage();
-    const Palette system;
-    const Palette mine;
-    RecordingSurface surface(true, &system);
-    surface.system = &system;
-    surface.calculator = &mine;
-
-    drawImage(surface, {0, 0, 3, 2}, &image, {0, 0}, &mine);
-    EXPECT_EQ(surface.log, (Log{"select calculator", "copy with calculator", "select system"}));
-
-    surface.log.clear();
-    drawImage(surface, {0, 0, 3, 2}, &image, {0, 0}, nullptr);
-    EXPECT_EQ(surface.log, (Log{"copy with system"}));
-
-    surface.log.clear();
-    drawImage(surface, {0, 0, 3, 2}, nullptr, {0, 0}, &mine);
-    EXPECT_EQ(surface.log, Log{});
-}
-
-class RealizePaletteTest : public FaceplateTest {};
-
-TEST_F(RealizePaletteTest, RealizesOnPaletteSurfacesOnly) {
-    const Palette system;
-    RecordingSurface paletteDevice(true, &system);
-    paletteDevice.system = &system;
-    paletteDevice.calculator = calculator.palette.get();
-    realizePalette(calculator, paletteDevice);
-    EXPECT_EQ(paletteDevice.log, (Log{"select calculator", "realize calculator", "select system"}));
-
-    RecordingSurface trueColour(false, &system);
-    realizePalette(calculator, trueColour);
-    EXPECT_EQ(trueColour.log, Log{});
-
-    // Nothing selected before: nothing to realise against, nothing to put back.
-    RecordingSurface bare(true, nullptr);
-    bare.calculator = calculator.palette.get();
-    realizePalette(calculator, bare);
-    EXPECT_EQ(bare.log, Log{"select calculator"});
-
-    calculator.palette.reset();
-    RecordingSurface noPalette(true, &system);
-    realizePalette(calculator, noPalette);
-    EXPECT_EQ(noPalette.log, Log{});
-}
-
-TEST_F(RealizePaletteTest, PaintSelectsEachImagesOwnPalette) {
-    const Palette system;
-    RecordingSurface surface(true, &system);
-    surface.system = &system;
-    surface.calculator = calculator.palette.get();
-    display().shiftShown = true;
-    calculator.keyHeld = true;
-    calculator.heldKeyRect = faceplate::keyCell(0, 0);
-    paintFaceplate(calculator, surface, kWholeFace);
-    // Face and held key with the calculator's palette; the annunciator and the 13 cells with
-    // the display's, which is a palette of its own.
-    Log wanted{"select calculator", "copy with calculator", "select system", "select other",
-               "copy with other",   "select system",        "select other"};
-    for (int i = 0; i < kShownCells; ++i)
-        wanted.push_back("copy with other");
-    wanted.insert(wanted.end(),
-                  {"select system", "select calculator", "copy with calculator", "select system"});
-    EXPECT_EQ(surface.log, wanted);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "design.h"
+#include "display/glyph_table.h"
 #include "pixel_font.h"
 
 namespace tabulor::facegen {
@@ -13,47 +14,14 @@ namespace {
 
 constexpr int kGlyphWidth = 14;
 constexpr int kGlyphHeight = 35;
-constexpr int kGlyphCount = 34;
-
-enum Segment : std::uint8_t { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
-
-// The lit segments of each glyph, in glyph index order.
-constexpr std::array<std::uint8_t, kGlyphCount> kGlyphSegments{
-    A | B | C | D | E | F,      // 0
-    B | C,                      // 1
-    A | B | D | E | G,          // 2
-    A | B | C | D | G,          // 3
-    B | C | F | G,              // 4
-    A | C | D | F | G,          // 5
-    A | C | D | E | F | G,      // 6
-    A | B | C,                  // 7
-    A | B | C | D | E | F | G,  // 8
-    A | B | C | D | F | G,      // 9
-    0,                          // 10 blank
-    D,                          // 11 cursor
-    G,                          // 12 minus
-    A | B | C | E | F | G,      // 13 A
-    C | D | E | F | G,          // 14 b
-    A | D | E | F,              // 15 C
-    B | C | D | E | G,          // 16 d
-    A | D | E | F | G,          // 17 E
-    A | E | F | G,              // 18 F
-    B | C | E | F | G,          // 19 H
-    F,                          // 20 upper-left stroke
-    D | E | F,                  // 21 L
-    A | B | F,                  // 22 upper hoop
-    A | B | E | F | G,          // 23 P
-    A | F,                      // 24 upper r
-    C | D | E,                  // 25 u
-    B | C | D | E | F,          // 26 U
-    E | G,                      // 27 r
-    B | C | D | F | G,          // 28 Y
-    C | E | G,                  // 29 n
-    C | D | E | G,              // 30 o
-    E | F | G,                  // 31 t
-    E,                          // 32 lower-left stroke
-    A | B | C | D | E | F | G,  // 33
-};
+// A segment's bit, as the glyph table sets them.
+constexpr std::uint8_t A = segmentBit('a');
+constexpr std::uint8_t B = segmentBit('b');
+constexpr std::uint8_t C = segmentBit('c');
+constexpr std::uint8_t D = segmentBit('d');
+constexpr std::uint8_t E = segmentBit('e');
+constexpr std::uint8_t F = segmentBit('f');
+constexpr std::uint8_t G = segmentBit('g');
 
 // Which segment pixel (x, y) of a 14 × 35 glyph belongs to, or 0. Segments are 3 pixels
 // thick; their ends are cut at 45 degrees, with a one-pixel diagonal seam where two meet.
@@ -99,7 +67,8 @@ Canvas drawGlyphStrip() {
     for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
         for (int y = 0; y < kGlyphHeight; ++y) {
             for (int x = 0; x < kGlyphWidth; ++x) {
-                if ((segmentAt(x, y) & kGlyphSegments[static_cast<std::size_t>(glyph)]) != 0) {
+                if ((segmentAt(x, y) & kGlyphTable[static_cast<std::size_t>(glyph)].segments) !=
+                    0) {
                     at(strip, kGlyphWidth * glyph + x, y) = colour::kSegment;
                 }
             }

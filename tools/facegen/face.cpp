@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "design.h"
-#include "keys.h"
+#include "engine/key_table.h"
 
 namespace tabulor::facegen {
 
@@ -108,27 +108,26 @@ void appendLegend(std::vector<LegendLine>& lines, std::string_view legend, Role 
 }
 
 // The legends of one key on one face, top to bottom.
-std::vector<LegendLine> legendLines(const KeyLegends& key, FaceKind kind) {
+std::vector<LegendLine> legendLines(const KeyFacts& key, FaceKind kind) {
     const Rgb blue = kind.pressed ? colour::kPressedLegend : colour::kLegendBlue;
     const Rgb red = kind.pressed ? colour::kPressedLegend : colour::kLegendRed;
     std::vector<LegendLine> lines;
-    const Rgb primaryColour = key.primaryInRed ? red : blue;
-    if (key.shifted.empty()) {
-        appendLegend(lines, key.primary, Role::Big, primaryColour);
+    const Rgb primaryColour = key.legendInRed ? red : blue;
+    const std::string_view shifted = drawnShiftedLegend(key);
+    if (shifted.empty()) {
+        appendLegend(lines, drawnLegend(key), Role::Big, primaryColour);
     } else if (!kind.shifted) {
-        appendLegend(lines, key.primary, Role::Big, primaryColour);
-        appendLegend(lines, key.shifted, Role::Small, red);
+        appendLegend(lines, drawnLegend(key), Role::Big, primaryColour);
+        appendLegend(lines, shifted, Role::Small, red);
     } else {
-        const std::string_view small =
-            key.primaryOnShift.empty() ? key.primary : key.primaryOnShift;
-        appendLegend(lines, small, Role::Small, primaryColour);
-        appendLegend(lines, key.shifted, Role::Big, red);
+        appendLegend(lines, drawnLegendOnShiftedFace(key), Role::Small, primaryColour);
+        appendLegend(lines, shifted, Role::Big, red);
     }
     return lines;
 }
 
-bool drawLegends(const Fonts& fonts, const KeyLegends& key, FaceKind kind, Canvas& face,
-                 int cellLeft, int cellTop, std::string& error) {
+bool drawLegends(const Fonts& fonts, const KeyFacts& key, FaceKind kind, Canvas& face, int cellLeft,
+                 int cellTop, std::string& error) {
     const std::vector<LegendLine> lines = legendLines(key, kind);
     std::vector<SetLine> set;
     int total = 0;
@@ -216,11 +215,10 @@ void drawPanel(Canvas& face) {
 bool drawFace(const Fonts& fonts, FaceKind kind, Canvas& face, std::string& error) {
     face = makeCanvas(kFaceWidth, kFaceHeight, colour::kCase);
     drawPanel(face);
-    for (const KeyLegends& key : keyLegends()) {
-        const int row = key.code / 5;
-        const int column = key.code % 5;
-        const int cellLeft = 3 + 47 * column;
-        const int cellTop = 254 - 40 * row;
+    for (const KeyFacts& key : kKeyTable) {
+        const Rect cell = keyCell(key.code);
+        const int cellLeft = cell.left;
+        const int cellTop = cell.top;
         drawKeyBody(face, cellLeft, cellTop, kind.pressed);
         if (!drawLegends(fonts, key, kind, face, cellLeft, cellTop, error)) {
             error += " (key " + std::to_string(key.code) + ")";

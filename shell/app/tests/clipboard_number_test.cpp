@@ -35,7 +35,7 @@ class ClipboardNumber : public ::testing::Test {
     std::optional<std::string> shown() { return displayedNumberText(*calculator.display); }
 
     LateClock clock;
-    Calculator calculator{CalculatorServices{&clock, nullptr, &embeddedImages()}};
+    Calculator calculator{CalculatorServices{&clock, nullptr}};
 };
 
 TEST_F(ClipboardNumber, KeysForNumbers) {

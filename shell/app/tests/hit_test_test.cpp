@@ -23,24 +23,17 @@ class HitTest : public ::testing::Test {
     // The key a press at (x, y) held, or -1; the calculator is released after.
     int keyAt(int x, int y) {
         if (!hitTest(calculator, x, y)) {
-            EXPECT_FALSE(calculator.keyHeld);
+            EXPECT_FALSE(calculator.heldKey.has_value());
             return -1;
         }
-        EXPECT_TRUE(calculator.keyHeld);
-        const Rect held = calculator.heldKeyRect;
+        if (!calculator.heldKey) return -2;
+        const KeyCode held = *calculator.heldKey;
         releaseKey(calculator);
-        for (KeyCode code = 0; code < kKeyCount; ++code) {
-            const Rect cell = faceplate::keyCell(code % 5, code / 5);
-            if (cell.left == held.left && cell.top == held.top && cell.right == held.right &&
-                cell.bottom == held.bottom) {
-                return code;
-            }
-        }
-        return -2;
+        return held;
     }
 
     ZeroClock clock;
-    Calculator calculator{CalculatorServices{&clock, nullptr, &embeddedImages()}};
+    Calculator calculator{CalculatorServices{&clock, nullptr}};
 };
 
 TEST_F(HitTest, EveryPixelOfTheFaceplateHitsItsCellOrNothing) {
@@ -48,7 +41,7 @@ TEST_F(HitTest, EveryPixelOfTheFaceplateHitsItsCellOrNothing) {
         for (int x = 0; x < faceplate::kWidth + 4; ++x) {
             int expected = -1;
             for (KeyCode code = 0; code < kKeyCount; ++code) {
-                if (contains(faceplate::keyCell(code % 5, code / 5), x, y)) expected = code;
+                if (contains(keyCell(code), x, y)) expected = code;
             }
             // Keep SHIFT and ON from piling up effects: they change no geometry.
             ASSERT_EQ(keyAt(x, y), expected) << x << "," << y;
@@ -68,7 +61,7 @@ TEST_F(HitTest, GapsAndMarginsPressNothing) {
 }
 
 TEST_F(HitTest, AHitPressesTheKeyThroughTheEngine) {
-    const Rect seven = faceplate::keyCell(Key::Digit7 % 5, Key::Digit7 / 5);
+    const Rect seven = keyCell(Key::Digit7);
     ASSERT_TRUE(hitTest(calculator, seven.left + 5, seven.top + 5));
     releaseKey(calculator);
     EXPECT_DOUBLE_EQ(readNumber(*calculator.display, false), 7.0);

@@ -21,7 +21,7 @@ class ShellRules : public ::testing::Test {
     void TearDown() override { destroy(calculator); }
 
     SteppedClock clock;
-    Calculator calculator{CalculatorServices{&clock, nullptr, &embeddedImages()}};
+    Calculator calculator{CalculatorServices{&clock, nullptr}};
     ShellState state;
 };
 
@@ -51,7 +51,7 @@ TEST_F(ShellRules, PenDownTable) {
         const PenDownResult result = penDown(state, calculator, c.x, c.y);
         EXPECT_EQ(state.fullScreen, c.fullScreenAfter);
         EXPECT_EQ(result.keyHit, c.hit);
-        EXPECT_EQ(calculator.keyHeld, c.hit);
+        EXPECT_EQ(calculator.heldKey.has_value(), c.hit);
         EXPECT_EQ(result.repaint, c.repaint);
         EXPECT_EQ(penUp(calculator), c.hit ? Repaint::Keypad : Repaint::Nothing);
     }
@@ -73,9 +73,9 @@ TEST_F(ShellRules, TickExpiresTheBannerOnlyAfterTwoSecondsAndNotWhileHeld) {
     clock.now_ += 2000;
     EXPECT_EQ(messageTick(calculator), Repaint::Nothing);
     clock.now_ += 1;
-    calculator.keyHeld = true;
+    pressKey(calculator, Key::Shift);
     EXPECT_EQ(messageTick(calculator), Repaint::Nothing);
-    calculator.keyHeld = false;
+    releaseKey(calculator);
     EXPECT_EQ(messageTick(calculator), Repaint::Display);
     EXPECT_EQ(messageTick(calculator), Repaint::Nothing);
 }

@@ -70,7 +70,7 @@ void sendKey(QWidget* widget, QEvent::Type type, const TypedKey& typed, bool rep
 // The window's picture of the faceplate against the memory surface's, over one rectangle.
 bool showsFaceplate(MainWindow& window, const Rect& area) {
     RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
-    paintFaceplate(*window.calculator(), expected,
+    paintFaceplate(window.faceplateImages(), *window.calculator(), expected,
                    Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
     const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int zoom = window.zoom();
@@ -96,21 +96,19 @@ TEST_F(Keyboard, EachMappedKeyPressesItsKeyAndDrawsItHeld) {
         SCOPED_TRACE(typed.text);
         open();
         sendKey(window.get(), QEvent::KeyPress, typed);
-        ASSERT_TRUE(calculator().keyHeld);
-        const Rect cell = faceplate::keyCell(typed.code % 5, typed.code / 5);
-        EXPECT_EQ(toQRect(calculator().heldKeyRect), toQRect(cell));
+        EXPECT_EQ(calculator().heldKey, typed.code);
         EXPECT_EQ(settlePainted().boundingRect(), QRect(0, 0, 240, 294));
-        EXPECT_TRUE(showsFaceplate(*window, cell));
+        EXPECT_TRUE(showsFaceplate(*window, keyCell(typed.code)));
         settlePainted();  // grabbing paints the window too
         sendKey(window.get(), QEvent::KeyRelease, typed);
-        EXPECT_FALSE(calculator().keyHeld);
+        EXPECT_FALSE(calculator().heldKey.has_value());
         EXPECT_EQ(settlePainted(), QRegion(toQRect(faceplate::kKeypadRect)));
     }
 }
 
 TEST_F(Keyboard, HeldKeyDrawnPressedUntilKeyUp) {
     const TypedKey seven{Qt::Key_7, "7", {}, Key::Digit7};
-    const Rect cell = faceplate::keyCell(Key::Digit7 % 5, Key::Digit7 / 5);
+    const Rect cell = keyCell(Key::Digit7);
     const QImage before = window->grab().toImage().copy(toQRect(cell));
     sendKey(window.get(), QEvent::KeyPress, seven);
     settlePainted();
@@ -147,9 +145,9 @@ TEST_F(Keyboard, AutoRepeatAndASecondKeyDoNotPressAgain) {
     sendKey(window.get(), QEvent::KeyPress, eight, true);
     sendKey(window.get(), QEvent::KeyPress, nine);
     sendKey(window.get(), QEvent::KeyRelease, nine);
-    EXPECT_TRUE(calculator().keyHeld) << "only the key that pressed releases";
+    EXPECT_TRUE(calculator().heldKey.has_value()) << "only the key that pressed releases";
     sendKey(window.get(), QEvent::KeyRelease, eight);
-    EXPECT_FALSE(calculator().keyHeld);
+    EXPECT_FALSE(calculator().heldKey.has_value());
     clock.advance(3000);
     window->messageTick();
     EXPECT_DOUBLE_EQ(readNumber(*window->calculator()->display, false), 8.0);
@@ -160,7 +158,7 @@ TEST_F(Keyboard, ControlKeysAndUnmappedKeysPressNothing) {
          {TypedKey{Qt::Key_1, "1", Qt::ControlModifier, 0}, TypedKey{Qt::Key_X, "x", {}, 0},
           TypedKey{Qt::Key_Space, " ", {}, 0}, TypedKey{Qt::Key_Shift, "", Qt::ShiftModifier, 0}}) {
         sendKey(window.get(), QEvent::KeyPress, typed);
-        EXPECT_FALSE(calculator().keyHeld) << typed.text;
+        EXPECT_FALSE(calculator().heldKey.has_value()) << typed.text;
         sendKey(window.get(), QEvent::KeyRelease, typed);
     }
 }
@@ -168,7 +166,7 @@ TEST_F(Keyboard, ControlKeysAndUnmappedKeysPressNothing) {
 TEST_F(Keyboard, APenPressReleasesAKeyHeldOnTheKeyboard) {
     sendKey(window.get(), QEvent::KeyPress, TypedKey{Qt::Key_4, "4", {}, Key::Digit4});
     tapKey(Key::Digit5);
-    EXPECT_FALSE(calculator().keyHeld);
+    EXPECT_FALSE(calculator().heldKey.has_value());
     clock.advance(3000);
     window->messageTick();
     EXPECT_DOUBLE_EQ(readNumber(*window->calculator()->display, false), 45.0);
@@ -182,11 +180,10 @@ TEST_F(Zoom, AtZoomThreeEachScaledCellCentrePressesItsKeyAndGapsStayGaps) {
     ASSERT_EQ(window->height(), 882);
     for (KeyCode code = 0; code < kKeyCount; ++code) {
         SCOPED_TRACE(code);
-        const Rect cell = faceplate::keyCell(code % 5, code / 5);
+        const Rect cell = keyCell(code);
         const QPoint centre((cell.left + cell.right) * 3 / 2, (cell.top + cell.bottom) * 3 / 2);
         QTest::mousePress(window.get(), Qt::LeftButton, {}, centre);
-        EXPECT_TRUE(calculator().keyHeld);
-        EXPECT_EQ(toQRect(calculator().heldKeyRect), toQRect(cell));
+        EXPECT_EQ(calculator().heldKey, code);
         QTest::mouseRelease(window.get(), Qt::LeftButton, {}, centre);
         if (window->calculator() == nullptr) break;
     }
@@ -194,14 +191,14 @@ TEST_F(Zoom, AtZoomThreeEachScaledCellCentrePressesItsKeyAndGapsStayGaps) {
     // Every screen pixel of the gap at x = 49 and of the one at y = 253.
     for (int d = 0; d < 3; ++d) {
         QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(49 * 3 + d, 160 * 3));
-        EXPECT_FALSE(calculator().keyHeld);
+        EXPECT_FALSE(calculator().heldKey.has_value());
         QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(70 * 3, 253 * 3 + d));
-        EXPECT_FALSE(calculator().keyHeld);
+        EXPECT_FALSE(calculator().heldKey.has_value());
         // The strips outside the keypad still switch full-screen mode.
         const bool before = window->fullScreen();
         QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(235 * 3 + d, 160 * 3));
         EXPECT_NE(window->fullScreen(), before);
-        EXPECT_FALSE(calculator().keyHeld);
+        EXPECT_FALSE(calculator().heldKey.has_value());
     }
 }
 
@@ -224,7 +221,7 @@ TEST_F(Zoom, ControlPlusStopsAtTheLargestZoomTheScreenHoldsAndMinusAtOne) {
     step(Qt::Key_Minus, 2);
     step(Qt::Key_Minus, 1);
     step(Qt::Key_Minus, 1);
-    EXPECT_FALSE(calculator().keyHeld);
+    EXPECT_FALSE(calculator().heldKey.has_value());
 
     // An explicit zoom is the user's to choose, even past the screen.
     open(4);
@@ -402,7 +399,7 @@ TEST_F(Accessibility, ThePressActionTapsTheKey) {
         ASSERT_NE(actions, nullptr) << name;
         ASSERT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         actions->doAction(QAccessibleActionInterface::pressAction());
-        EXPECT_FALSE(calculator().keyHeld) << name;
+        EXPECT_FALSE(calculator().heldKey.has_value()) << name;
     };
     settlePainted();
     for (const char* name : {"1", "+", "2", "="})

@@ -26,7 +26,7 @@ bool PaintRecorder::eventFilter(QObject*, QEvent* event) {
 }
 
 void WindowTest::open(int zoom) {
-    window = startUp(CalculatorServices{&clock, &power, &embeddedImages()}, zoom);
+    window = startUp(CalculatorServices{&clock, &power}, embeddedImages(), zoom);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     recorder = std::make_unique<PaintRecorder>(window.get());
@@ -71,7 +71,7 @@ QRegion WindowTest::settlePainted() {
 }
 
 QPoint keyCentre(KeyCode code) {
-    const Rect cell = faceplate::keyCell(code % 5, code / 5);
+    const Rect cell = keyCell(code);
     return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
 }
 

@@ -205,7 +205,7 @@ TEST(StartUp, EachMissingImageShowsCantCreateCalculator) {
             icon = box->icon();
             box->accept();
         });
-        EXPECT_EQ(startUp(CalculatorServices{&clock, &power, &store}, 1), nullptr);
+        EXPECT_EQ(startUp(CalculatorServices{&clock, &power}, store, 1), nullptr);
         EXPECT_EQ(title, "Tabulor");
         EXPECT_EQ(text, "Can't create calculator!");
         EXPECT_EQ(icon, QMessageBox::Critical);

@@ -89,7 +89,8 @@ TEST_P(WindowPaint, WindowShowsTheFaceplateWithAHeldShiftedKey) {
     ASSERT_TRUE(window->fullScreen());
 
     RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
-    paintFaceplate(calculator(), expected, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(window->faceplateImages(), calculator(), expected,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.width(), faceplate::kWidth * GetParam());
     ASSERT_EQ(shot.height(), faceplate::kHeight * GetParam());
@@ -139,7 +140,8 @@ TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
     }
     const int scale = window->zoomGeometry().scale();
     RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
-    paintFaceplate(calculator(), expected, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(window->faceplateImages(), calculator(), expected,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_GE(shot.width(), faceplate::kWidth * scale);
     ASSERT_GE(shot.height(), faceplate::kHeight * scale);
@@ -149,12 +151,13 @@ TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
     const QPointF inside((50 * scale + 0.5) / ratio, (160 * scale + 0.5) / ratio);
     QTest::mousePress(window.get(), Qt::LeftButton, {}, inside.toPoint());
     const int x = window->zoomGeometry().faceplateCoordinate(inside.toPoint().x());
-    EXPECT_EQ(calculator().keyHeld, x >= 50);
+    EXPECT_EQ(calculator().heldKey.has_value(), x >= 50);
 
     // The held key, drawn by a repaint of the whole window, still lands square on its pixels.
     settlePainted();
     RgbSurface held(faceplate::kWidth, faceplate::kHeight);
-    paintFaceplate(calculator(), held, Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(window->faceplateImages(), calculator(), held,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
     const QImage heldShot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(differingPixels(heldShot, held, scale), 0);
 }

@@ -1,4 +1,6 @@
-// Loading and releasing the display's images from an image store.
+// Loading and releasing the faceplate's images from an image store.
+#include "shell/faceplate/faceplate_images.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,9 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "display/display.h"
 #include "image/image.h"
-#include "platform/simulated_services.h"
 
 namespace tabulor {
 namespace {
@@ -60,6 +60,10 @@ class FakeImageStore final : public ImageStore {
 
 FakeImageStore completeStore() {
     FakeImageStore store;
+    for (const int face :
+         {ImageId::Face, ImageId::ShiftedFace, ImageId::PressedFace, ImageId::PressedShiftedFace}) {
+        store.images[face] = makeBitmap(240, 294, 0);
+    }
     store.images[ImageId::GlyphStrip] = makeBitmap(476, 35, 3);
     store.images[ImageId::ErrorStrip] = makeBitmap(53, 36, 0);
     store.images[ImageId::ShiftAnnunciator] = makeBitmap(25, 6, 0);
@@ -69,45 +73,51 @@ FakeImageStore completeStore() {
     return store;
 }
 
-bool noImageHeld(const Display& display) {
-    return display.glyphStrip == nullptr && display.errorStrip == nullptr &&
-           display.shiftImage == nullptr && display.beginImage == nullptr &&
-           display.pendImage == nullptr && display.batteryImage == nullptr &&
-           display.displayPalette == nullptr;
+bool noImageHeld(const FaceplateImages& images) {
+    for (const auto& face : images.faces) {
+        if (face != nullptr) return false;
+    }
+    return images.glyphStrip == nullptr && images.errorStrip == nullptr &&
+           images.shiftImage == nullptr && images.beginImage == nullptr &&
+           images.pendImage == nullptr && images.batteryImage == nullptr;
 }
 
-TEST(LoadDisplayImages, LoadsEveryImageAndThePaletteOfTheGlyphStrip) {
+TEST(LoadFaceplateImages, LoadsEveryImage) {
     const FakeImageStore store = completeStore();
-    SimulatedClock clock;
-    Display display(clock);
-    ASSERT_TRUE(loadDisplayImages(display, store));
+    FaceplateImages images;
+    ASSERT_TRUE(loadFaceplateImages(images, store));
 
     struct Held {
         const std::unique_ptr<Image>& image;
         int id;
     };
-    const Held held[] = {{display.glyphStrip, ImageId::GlyphStrip},
-                         {display.errorStrip, ImageId::ErrorStrip},
-                         {display.shiftImage, ImageId::ShiftAnnunciator},
-                         {display.beginImage, ImageId::BeginAnnunciator},
-                         {display.pendImage, ImageId::PendAnnunciator},
-                         {display.batteryImage, ImageId::BatteryAnnunciator}};
+    const Held held[] = {{images.faces[0], ImageId::Face},
+                         {images.faces[1], ImageId::ShiftedFace},
+                         {images.faces[2], ImageId::PressedFace},
+                         {images.faces[3], ImageId::PressedShiftedFace},
+                         {images.glyphStrip, ImageId::GlyphStrip},
+                         {images.errorStrip, ImageId::ErrorStrip},
+                         {images.shiftImage, ImageId::ShiftAnnunciator},
+                         {images.beginImage, ImageId::BeginAnnunciator},
+                         {images.pendImage, ImageId::PendAnnunciator},
+                         {images.batteryImage, ImageId::BatteryAnnunciator}};
     for (const Held& h : held) {
         ASSERT_NE(h.image, nullptr) << h.id;
         EXPECT_EQ(h.image->bytes, store.images.at(h.id)) << h.id;
     }
-    ASSERT_NE(display.displayPalette, nullptr);
-    ASSERT_EQ(display.displayPalette->entries.size(), 256u);
-    // Made from the glyph strip's table (red 3 + i), not another image's (red i).
-    EXPECT_EQ(display.displayPalette->entries[10].red, 13);
-    EXPECT_EQ(display.displayPalette->entries[10].green, 245);
-    EXPECT_EQ(display.displayPalette->entries[10].blue, 10);
 }
 
-TEST(LoadDisplayImages, FailsAndHoldsNothingWhenAnyImageIsMissingOrCut) {
-    const int ids[] = {ImageId::GlyphStrip,       ImageId::ErrorStrip,
-                       ImageId::ShiftAnnunciator, ImageId::BeginAnnunciator,
-                       ImageId::PendAnnunciator,  ImageId::BatteryAnnunciator};
+TEST(LoadFaceplateImages, FailsAndHoldsNothingWhenAnyImageIsMissingOrCut) {
+    const int ids[] = {ImageId::Face,
+                       ImageId::ShiftedFace,
+                       ImageId::PressedFace,
+                       ImageId::PressedShiftedFace,
+                       ImageId::GlyphStrip,
+                       ImageId::ErrorStrip,
+                       ImageId::ShiftAnnunciator,
+                       ImageId::BeginAnnunciator,
+                       ImageId::PendAnnunciator,
+                       ImageId::BatteryAnnunciator};
     for (const int id : ids) {
         for (const bool cut : {false, true}) {
             FakeImageStore store = completeStore();
@@ -116,35 +126,22 @@ TEST(LoadDisplayImages, FailsAndHoldsNothingWhenAnyImageIsMissingOrCut) {
             } else {
                 store.images.erase(id);
             }
-            SimulatedClock clock;
-            Display display(clock);
-            EXPECT_FALSE(loadDisplayImages(display, store)) << id << (cut ? " cut" : " missing");
-            EXPECT_TRUE(noImageHeld(display)) << id;
+            FaceplateImages images;
+            EXPECT_FALSE(loadFaceplateImages(images, store)) << id << (cut ? " cut" : " missing");
+            EXPECT_TRUE(noImageHeld(images)) << id;
         }
     }
 }
 
-TEST(LoadDisplayImages, SucceedsWithoutAPalette) {
-    FakeImageStore store = completeStore();
-    // A depth without a colour table gives no palette; drawing goes on without one.
-    store.images[ImageId::GlyphStrip] = makeBitmap(476, 35, 3, 24);
-    SimulatedClock clock;
-    Display display(clock);
-    EXPECT_TRUE(loadDisplayImages(display, store));
-    EXPECT_NE(display.glyphStrip, nullptr);
-    EXPECT_EQ(display.displayPalette, nullptr);
-}
-
-TEST(ReleaseDisplayImages, EmptiesEveryFieldAndCanBeRepeated) {
+TEST(ReleaseFaceplateImages, EmptiesEveryFieldAndCanBeRepeated) {
     const FakeImageStore store = completeStore();
-    SimulatedClock clock;
-    Display display(clock);
-    ASSERT_TRUE(loadDisplayImages(display, store));
-    releaseDisplayImages(display);
-    EXPECT_TRUE(noImageHeld(display));
-    releaseDisplayImages(display);
-    EXPECT_TRUE(noImageHeld(display));
-    EXPECT_TRUE(loadDisplayImages(display, store));
+    FaceplateImages images;
+    ASSERT_TRUE(loadFaceplateImages(images, store));
+    releaseFaceplateImages(images);
+    EXPECT_TRUE(noImageHeld(images));
+    releaseFaceplateImages(images);
+    EXPECT_TRUE(noImageHeld(images));
+    EXPECT_TRUE(loadFaceplateImages(images, store));
 }
 
 }  // namespace

@@ -8,8 +8,10 @@ namespace tabulor {
 
 namespace {
 
-// Fills all 13 cells; written in characters the seven-segment message table can show.
-constexpr std::u16string_view kBanner = u"-- tAbuLor --";
+// Fills all 13 cells; written in characters the seven-segment message table can show. The R
+// lights segments e and g, the r a seven-segment display can show; the table's lower-case r
+// lights a and f and would read as a Γ.
+constexpr std::u16string_view kBanner = u"-- tAbuLoR --";
 
 }  // namespace
 

@@ -98,10 +98,9 @@ struct KeyFacts {
     std::string_view legend;
     std::string_view shiftedLegend;
     // As the artwork sets them where that differs from the text above: "\n" breaks a line, "^"
-    // raises the next character. The shifted faces may print the small primary legend otherwise.
+    // raises the next character. Every face prints the same two legends.
     std::string_view drawnLegend;
     std::string_view drawnShiftedLegend;
-    std::string_view drawnLegendOnShiftedFace;
     bool legendInRed = false;  // SHIFT, whose legend is the colour of the functions it reaches
     // The command line's names, separated by spaces: of a tap, and of SHIFT and then the key.
     // The first of each is the documented one, the rest are aliases for characters a keyboard
@@ -120,7 +119,6 @@ inline constexpr std::array<KeyFacts, kKeyCount> kKeyTable{{
     {.code = Key::On,
      .legend = "ON",
      .shiftedLegend = "OFF",
-     .drawnLegendOnShiftedFace = "On",
      .tokens = "ON",
      .shiftedTokens = "OFF",
      .characters = U"o"},
@@ -264,9 +262,6 @@ constexpr std::string_view drawnLegend(const KeyFacts& key) {
 }
 constexpr std::string_view drawnShiftedLegend(const KeyFacts& key) {
     return key.drawnShiftedLegend.empty() ? key.shiftedLegend : key.drawnShiftedLegend;
-}
-constexpr std::string_view drawnLegendOnShiftedFace(const KeyFacts& key) {
-    return key.drawnLegendOnShiftedFace.empty() ? drawnLegend(key) : key.drawnLegendOnShiftedFace;
 }
 
 namespace detail {

@@ -52,7 +52,7 @@ TEST(Calculator, BannerFillsTheDisplayThenZeroReturns) {
     FixedPower power;
     Calculator calculator({&clock, &power});
     ASSERT_TRUE(initialize(calculator));
-    EXPECT_EQ(displayLine(*calculator.display), "-- tAbuLor --");
+    EXPECT_EQ(displayLine(*calculator.display), "-- tAbuLoR --");
     clock.advance(2001);
     EXPECT_TRUE(expireMessage(*calculator.display));
     EXPECT_EQ(displayLine(*calculator.display), " 0.00");
@@ -148,7 +148,7 @@ TEST(Reset, RestoresThePowerOnState) {
     EXPECT_EQ(calculator.registers[2], 0.0);
     EXPECT_EQ(calculator.depth, 0);
     EXPECT_EQ(calculator.pendingOps[0], PendingOp::None);
-    EXPECT_EQ(script.line(), "-- tAbuLor --");
+    EXPECT_EQ(script.line(), "-- tAbuLoR --");
     script.run("WAIT");
     EXPECT_EQ(script.line(), " 0.00");
 }

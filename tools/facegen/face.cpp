@@ -26,16 +26,6 @@ constexpr int kLegendMaxWidth = 34;
 // that a stack of three lines does not run into the bevel's highlight.
 constexpr int kLegendMaxHeight = 27;
 
-enum class Role { Big, Small };
-
-struct LegendLine {
-    std::u32string text;
-    Role role = Role::Big;
-    Rgb colour;
-    bool startsLegend = false;  // the first line of the primary or of the shifted legend
-    int preferredSize = 0;      // before narrowing; the same for every line of one legend
-};
-
 bool isSymbolic(const std::u32string& text) {
     return std::none_of(text.begin(), text.end(), [](char32_t c) {
         return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
@@ -105,25 +95,6 @@ void appendLegend(std::vector<LegendLine>& lines, std::string_view legend, Role 
         shared = std::min(shared, lines[i].preferredSize);
     for (std::size_t i = firstLine; i < lines.size(); ++i)
         lines[i].preferredSize = shared;
-}
-
-// The legends of one key on one face, top to bottom.
-std::vector<LegendLine> legendLines(const KeyFacts& key, FaceKind kind) {
-    const Rgb blue = kind.pressed ? colour::kPressedLegend : colour::kLegendBlue;
-    const Rgb red = kind.pressed ? colour::kPressedLegend : colour::kLegendRed;
-    std::vector<LegendLine> lines;
-    const Rgb primaryColour = key.legendInRed ? red : blue;
-    const std::string_view shifted = drawnShiftedLegend(key);
-    if (shifted.empty()) {
-        appendLegend(lines, drawnLegend(key), Role::Big, primaryColour);
-    } else if (!kind.shifted) {
-        appendLegend(lines, drawnLegend(key), Role::Big, primaryColour);
-        appendLegend(lines, shifted, Role::Small, red);
-    } else {
-        appendLegend(lines, drawnLegendOnShiftedFace(key), Role::Small, primaryColour);
-        appendLegend(lines, shifted, Role::Big, red);
-    }
-    return lines;
 }
 
 bool drawLegends(const Fonts& fonts, const KeyFacts& key, FaceKind kind, Canvas& face, int cellLeft,
@@ -211,6 +182,25 @@ void drawPanel(Canvas& face) {
 }
 
 }  // namespace
+
+// The legends of one key on one face, top to bottom.
+std::vector<LegendLine> legendLines(const KeyFacts& key, FaceKind kind) {
+    const Rgb blue = kind.pressed ? colour::kPressedLegend : colour::kLegendBlue;
+    const Rgb red = kind.pressed ? colour::kPressedLegend : colour::kLegendRed;
+    std::vector<LegendLine> lines;
+    const Rgb primaryColour = key.legendInRed ? red : blue;
+    const std::string_view shifted = drawnShiftedLegend(key);
+    if (shifted.empty()) {
+        appendLegend(lines, drawnLegend(key), Role::Big, primaryColour);
+    } else if (!kind.shifted) {
+        appendLegend(lines, drawnLegend(key), Role::Big, primaryColour);
+        appendLegend(lines, shifted, Role::Small, red);
+    } else {
+        appendLegend(lines, drawnLegend(key), Role::Small, primaryColour);
+        appendLegend(lines, shifted, Role::Big, red);
+    }
+    return lines;
+}
 
 bool drawFace(const Fonts& fonts, FaceKind kind, Canvas& face, std::string& error) {
     face = makeCanvas(kFaceWidth, kFaceHeight, colour::kCase);

@@ -3,8 +3,10 @@
 // legends highlighted, at rest or with every key pressed.
 
 #include <string>
+#include <vector>
 
 #include "canvas.h"
+#include "engine/key_table.h"
 #include "text.h"
 
 namespace tabulor::facegen {
@@ -18,6 +20,19 @@ struct FaceKind {
     bool shifted = false;
     bool pressed = false;
 };
+
+enum class Role { Big, Small };
+
+struct LegendLine {
+    std::u32string text;
+    Role role = Role::Big;
+    Rgb colour;
+    bool startsLegend = false;  // the first line of the primary or of the shifted legend
+    int preferredSize = 0;      // before narrowing; the same for every line of one legend
+};
+
+// The legends of one key on one face, top to bottom.
+std::vector<LegendLine> legendLines(const KeyFacts& key, FaceKind kind);
 
 // False, with a message in `error`, if a legend cannot be set (a character the font lacks, or
 // a legend too wide for its key).

@@ -30,7 +30,7 @@ void fullPaint(benchmark::State& state) {
     pressKey(calculator, Key::Digit8);
     display.shiftShown = true;
     display.lowBattery = true;
-    display.error = Error::Func;
+    display.error = ErrorCode::Func;
     RgbSurface surface(kFaceWidth, kFaceHeight);
     const Rect client{0, 0, kFaceWidth, kFaceHeight};
     for (auto _ : state) {

@@ -39,7 +39,7 @@ void worstCaseSolve(benchmark::State& state) {
         .futureValue = -32815454239939.664,
         .paymentsPerYear = 2,
     };
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     if (solveInterest(registers, false, 9, error) != -1.0) {
         state.SkipWithError("the registers no longer run both searches to failure");
         return;

@@ -47,7 +47,7 @@ nlohmann::ordered_json stateJson(const Calculator& calculator) {
     object["display"] = cellText(display);
     object["message"] = messageJson(display);
     object["annunciators"] = annunciatorNames(display);
-    object["error"] = display.error;
+    object["error"] = static_cast<std::int32_t>(display.error);
     object["value"] = jsonNumber(display.value);
     object["entryPending"] = display.entryPending;
     object["isOn"] = calculator.isOn;

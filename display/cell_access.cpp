@@ -25,7 +25,7 @@ void setCell(Display& display, int index, Glyph glyph) {
 }
 
 Glyph cellAt(const Display& display, int index) {
-    return inStorage(index) ? display.cells[static_cast<std::size_t>(index)] : GlyphIndex::Blank;
+    return inStorage(index) ? display.cells[static_cast<std::size_t>(index)] : Glyph::Blank;
 }
 
 void setMark(Display& display, int index, MarkCode mark) {
@@ -33,15 +33,15 @@ void setMark(Display& display, int index, MarkCode mark) {
 }
 
 MarkCode markAt(const Display& display, int index) {
-    return inStorage(index) ? display.marks[static_cast<std::size_t>(index)] : Mark::None;
+    return inStorage(index) ? display.marks[static_cast<std::size_t>(index)] : MarkCode::None;
 }
 
 void blankAllCells(Display& display) {
-    display.cells.fill(GlyphIndex::Blank);
+    display.cells.fill(Glyph::Blank);
 }
 
 void clearAllMarks(Display& display) {
-    display.marks.fill(Mark::None);
+    display.marks.fill(MarkCode::None);
 }
 
 void placeGroupMarks(Display& display, int digitsEnd) {
@@ -58,7 +58,7 @@ void writeGlyphText(Display& display, std::u16string_view text) {
     clearAllMarks(display);
     for (int i = 0; i < kShownCells; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        setCell(display, i, at < text.size() ? glyphForCharacter(text[at]) : GlyphIndex::Blank);
+        setCell(display, i, at < text.size() ? glyphForCharacter(text[at]) : Glyph::Blank);
     }
 }
 

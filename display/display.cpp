@@ -12,7 +12,7 @@ Display::Display(const TickSource& tickSource) : clock(&tickSource) {
 void clearEntry(Display& display, bool showZero) {
     const bool wasPending = display.entryPending;
     display.shiftShown = false;
-    display.error = Error::None;
+    display.error = ErrorCode::None;
     forgetEntryPositions(display);
     // C during an entry discards only the number being keyed, so an operator stays pending.
     if (!wasPending) display.pendShown = false;

@@ -35,13 +35,13 @@ struct Display {
     bool pendShown = false;
     bool beginMode = false;  // the BEGIN annunciator and the payment timing the solvers read
     bool lowBattery = false;
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     bool entryPending = false;
     bool messageActive = false;
     std::array<char16_t, 32> text{};  // printing workspace of showNumber
     bool exponentNegative = false;
-    MarkCode decimalMark = Mark::Point;
-    MarkCode groupMark = Mark::Comma;
+    MarkCode decimalMark = MarkCode::Point;
+    MarkCode groupMark = MarkCode::Comma;
     std::int32_t length = 0;
     std::int32_t pointPos = 0;
     std::int32_t decimals = 2;

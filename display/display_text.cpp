@@ -3,32 +3,34 @@
 namespace tabulor {
 
 char glyphCharacter(Glyph glyph) {
-    if (glyph < 0 || glyph >= GlyphIndex::Count) return '?';
-    return kGlyphTable[static_cast<std::size_t>(glyph)].reads;
+    const int index = static_cast<int>(glyph);
+    if (index < 0 || index >= kGlyphCount) return '?';
+    return kGlyphTable[static_cast<std::size_t>(index)].reads;
 }
 
 // The faceplate draws any nonzero code as a point and adds the comma's tail above 1.
 char markCharacter(MarkCode mark) {
-    if (mark == Mark::None) return 0;
-    return mark > Mark::Point ? ',' : '.';
+    if (mark == MarkCode::None) return 0;
+    return mark > MarkCode::Point ? ',' : '.';
 }
 
 std::string errorBandName(ErrorCode error) {
     switch (error) {
-        case Error::None:
+        case ErrorCode::None:
             return {};
-        case Error::Tvm:
+        case ErrorCode::Tvm:
             return "ERROR TVM";
-        case Error::Full:
+        case ErrorCode::Full:
             return "ERROR FULL";
-        case Error::StatError:
+        case ErrorCode::StatError:
             return "ERROR STAT";
-        case Error::Func:
+        case ErrorCode::Func:
             return "ERROR FUNC";
-        case Error::Stat:
+        case ErrorCode::Stat:
             return "STAT";
         default:
-            return "ERROR " + std::to_string(error);  // no band exists; say what is there
+            // No band exists; say what is there.
+            return "ERROR " + std::to_string(static_cast<int>(error));
     }
 }
 
@@ -51,7 +53,7 @@ std::vector<std::string> annunciatorNames(const Display& display) {
     if (display.pendShown) names.emplace_back("PEND");
     if (display.beginMode) names.emplace_back("BEGIN");
     if (display.lowBattery) names.emplace_back("BAT");
-    if (display.error != Error::None) names.push_back(errorBandName(display.error));
+    if (display.error != ErrorCode::None) names.push_back(errorBandName(display.error));
     return names;
 }
 

@@ -15,8 +15,8 @@ int exponentDigitsKeyed(const Display& display) {
 }
 
 void toggleSignCell(Display& display) {
-    const bool minusShown = cellAt(display, 0) == GlyphIndex::Minus;
-    setCell(display, 0, minusShown ? GlyphIndex::Blank : GlyphIndex::Minus);
+    const bool minusShown = cellAt(display, 0) == Glyph::Minus;
+    setCell(display, 0, minusShown ? Glyph::Blank : Glyph::Minus);
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ void appendDigit(Display& display, int digit) {
     }
     if (display.pointPos == 0 && display.exponentPos == 0) regroup(display);
     setCell(display, display.length, static_cast<Glyph>(digit));
-    setCell(display, display.length + 1, GlyphIndex::Cursor);
+    setCell(display, display.length + 1, Glyph::Cursor);
     display.entryPending = true;
 }
 
@@ -56,8 +56,8 @@ void enterExponent(Display& display) {
     // digit and the next backspace removes it.
     display.length += 1;
     display.exponentPos = display.length;
-    setCell(display, display.length, GlyphIndex::Exponent);
-    setCell(display, display.length + 1, GlyphIndex::Cursor);
+    setCell(display, display.length, Glyph::Exponent);
+    setCell(display, display.length + 1, Glyph::Cursor);
     display.entryPending = true;
 }
 
@@ -86,9 +86,9 @@ void changeSign(Display& display) {
         for (int i = display.exponentPos + 2; i <= display.length; ++i) {
             setCell(display, i - 1, cellAt(display, i));
         }
-        setCell(display, display.length + 1, GlyphIndex::Blank);
+        setCell(display, display.length + 1, Glyph::Blank);
         display.length -= 1;
-        setCell(display, display.length + 1, GlyphIndex::Cursor);
+        setCell(display, display.length + 1, Glyph::Cursor);
         display.exponentNegative = false;
         display.entryPending = true;
         return;
@@ -98,9 +98,9 @@ void changeSign(Display& display) {
     for (int i = display.length; i >= display.exponentPos + 1; --i) {
         setCell(display, i + 1, cellAt(display, i));
     }
-    setCell(display, display.exponentPos + 1, GlyphIndex::Minus);
+    setCell(display, display.exponentPos + 1, Glyph::Minus);
     display.length += 1;
-    setCell(display, display.length + 1, GlyphIndex::Cursor);
+    setCell(display, display.length + 1, Glyph::Cursor);
     display.exponentNegative = true;
     display.entryPending = true;
 }
@@ -109,14 +109,14 @@ void backspace(Display& display) {
     // The first press after an error only clears the error. A message on the cells is left to
     // expire on its own: ending it here would leave its text on the cells with nothing to
     // replace it.
-    if (display.error != Error::None) {
-        display.error = Error::None;
+    if (display.error != ErrorCode::None) {
+        display.error = ErrorCode::None;
         return;
     }
     display.messageActive = false;
 
     if (display.pointPos == display.length && display.length > 0) {
-        setMark(display, display.pointPos, Mark::None);
+        setMark(display, display.pointPos, MarkCode::None);
         display.pointPos = 0;
         return;
     }
@@ -134,8 +134,8 @@ void backspace(Display& display) {
         display.exponentPos = 0;
         display.exponentNegative = false;
     }
-    setCell(display, display.length + 1, GlyphIndex::Blank);
-    setCell(display, display.length, GlyphIndex::Cursor);
+    setCell(display, display.length + 1, Glyph::Blank);
+    setCell(display, display.length, Glyph::Cursor);
     display.length -= 1;
     if (display.pointPos == 0 && display.exponentPos == 0) regroup(display);
 }

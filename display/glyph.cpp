@@ -22,7 +22,7 @@ static_assert(eachMessageCharacterHasOneGlyph());
 // The table turned around once, at compile time.
 constexpr std::array<Glyph, 128> kGlyphOfAscii = [] {
     std::array<Glyph, 128> glyphs{};
-    glyphs.fill(GlyphIndex::Blank);
+    glyphs.fill(Glyph::Blank);
     for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
         for (const char16_t c : kGlyphTable[static_cast<std::size_t>(glyph)].messageCharacters)
             glyphs[c] = static_cast<Glyph>(glyph);
@@ -33,7 +33,7 @@ constexpr std::array<Glyph, 128> kGlyphOfAscii = [] {
 }  // namespace
 
 Glyph glyphForCharacter(char16_t c) {
-    return c < kGlyphOfAscii.size() ? kGlyphOfAscii[c] : GlyphIndex::Blank;
+    return c < kGlyphOfAscii.size() ? kGlyphOfAscii[c] : Glyph::Blank;
 }
 
 }  // namespace tabulor

@@ -8,34 +8,24 @@
 
 namespace tabulor {
 
-using Glyph = std::int8_t;
+// Glyphs 0 to 9 are the digits; the others are named where the code needs them.
+enum class Glyph : std::int8_t {
+    Blank = 10,
+    Cursor = 11,
+    Minus = 12,
+    Exponent = 17,  // also the letter E
+};
 
-namespace GlyphIndex {
-inline constexpr Glyph Blank = 10;
-inline constexpr Glyph Cursor = 11;
-inline constexpr Glyph Minus = 12;
-inline constexpr Glyph Exponent = 17;  // also the letter E
-inline constexpr Glyph Count = kGlyphCount;
-}  // namespace GlyphIndex
+enum class MarkCode : std::int32_t { None = 0, Point = 1, Comma = 2 };
 
-using MarkCode = std::int32_t;
-
-namespace Mark {
-inline constexpr MarkCode None = 0;
-inline constexpr MarkCode Point = 1;
-inline constexpr MarkCode Comma = 2;
-}  // namespace Mark
-
-using ErrorCode = std::int32_t;
-
-namespace Error {
-inline constexpr ErrorCode None = 0;
-inline constexpr ErrorCode Tvm = 1;
-inline constexpr ErrorCode Full = 2;
-inline constexpr ErrorCode StatError = 3;
-inline constexpr ErrorCode Func = 4;
-inline constexpr ErrorCode Stat = 5;
-}  // namespace Error
+enum class ErrorCode : std::int32_t {
+    None = 0,
+    Tvm = 1,
+    Full = 2,
+    StatError = 3,
+    Func = 4,
+    Stat = 5,
+};
 
 // The glyph a message character shows as; every character without a glyph shows blank.
 Glyph glyphForCharacter(char16_t c);

@@ -15,16 +15,16 @@ void setDecimals(Display& display, int decimals) {
 
 void swapMarks(Display& display) {
     const MarkCode old = display.decimalMark;
-    if (old == Mark::Point) {
-        display.groupMark = Mark::Point;
-        display.decimalMark = Mark::Comma;
+    if (old == MarkCode::Point) {
+        display.groupMark = MarkCode::Point;
+        display.decimalMark = MarkCode::Comma;
     } else {
-        display.groupMark = Mark::Comma;
-        display.decimalMark = Mark::Point;
+        display.groupMark = MarkCode::Comma;
+        display.decimalMark = MarkCode::Point;
     }
     for (std::size_t i = 0; i < static_cast<std::size_t>(kShownCells); ++i) {
         MarkCode& mark = display.marks[i];
-        if (mark == Mark::None) continue;
+        if (mark == MarkCode::None) continue;
         mark = mark == old ? display.decimalMark : display.groupMark;
     }
 }

@@ -91,10 +91,10 @@ void writeTextIntoCells(Display& display) {
         if (c == u'\0') break;
         if (c == u'-') {
             if (display.length == 0) {
-                setCell(display, 0, GlyphIndex::Minus);
+                setCell(display, 0, Glyph::Minus);
             } else {
                 if (display.exponentPos > 0) display.exponentNegative = true;
-                appendCell(display, GlyphIndex::Minus);
+                appendCell(display, Glyph::Minus);
             }
         } else if (c == u'.') {
             if (display.pointPos == 0) {
@@ -103,12 +103,12 @@ void writeTextIntoCells(Display& display) {
             }
         } else if (c == u'0') {
             const bool leadsExponent = display.exponentPos == display.length && display.length != 0;
-            if (!leadsExponent) appendCell(display, 0);
+            if (!leadsExponent) appendCell(display, Glyph{0});
         } else if (c >= u'1' && c <= u'9') {
             appendCell(display, static_cast<Glyph>(c - u'0'));
         } else if (c == u'e' || c == u'E') {
             if (display.exponentPos == 0 && display.length < kNumberCells) {
-                appendCell(display, GlyphIndex::Exponent);
+                appendCell(display, Glyph::Exponent);
                 display.exponentPos = display.length;
             }
         }

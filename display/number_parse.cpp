@@ -12,13 +12,14 @@ CellNumber cellNumber(const Display& display) {
     CellNumber number;
     for (int i = 0; i < kShownCells; ++i) {
         const Glyph glyph = cellAt(display, i);
-        if (glyph >= 0 && glyph <= 9) {
-            number.chars[number.size++] = static_cast<char>('0' + glyph);
-        } else if (glyph == GlyphIndex::Minus) {
+        const int index = static_cast<int>(glyph);
+        if (index >= 0 && index <= 9) {
+            number.chars[number.size++] = static_cast<char>('0' + index);
+        } else if (glyph == Glyph::Minus) {
             number.chars[number.size++] = '-';
-        } else if (glyph == GlyphIndex::Exponent) {
+        } else if (glyph == Glyph::Exponent) {
             number.chars[number.size++] = 'E';
-        } else if (glyph != GlyphIndex::Blank && glyph != GlyphIndex::Cursor) {
+        } else if (glyph != Glyph::Blank && glyph != Glyph::Cursor) {
             number.otherGlyphs = true;
         }
         if (markAt(display, i) == display.decimalMark) number.chars[number.size++] = '.';

@@ -44,11 +44,11 @@ double applyOperator(Calculator& calculator, double left, PendingOp op, double r
             return left * right;
         case PendingOp::Divide:
             if (right != 0.0) return left / right;
-            calculator.display->error = Error::Func;
+            calculator.display->error = ErrorCode::Func;
             return 0.0;
         case PendingOp::Power:
             if (left == 0.0 && right <= 0.0) {
-                calculator.display->error = Error::Func;
+                calculator.display->error = ErrorCode::Func;
                 return right;
             }
             return std::pow(left, right);
@@ -111,14 +111,14 @@ void pressShiftedOperator(Calculator& calculator, KeyCode code) {
             if (v >= 0.0) {
                 v = std::sqrt(v);
             } else {
-                display.error = Error::Func;
+                display.error = ErrorCode::Func;
             }
             break;
         case Key::Divide:  // 1/x
             if (v != 0.0) {
                 v = 1.0 / v;
             } else {
-                display.error = Error::Func;
+                display.error = ErrorCode::Func;
             }
             break;
         case Key::Multiply:  // yˣ waits for its exponent like an operator
@@ -155,7 +155,7 @@ void pressConstant(Calculator& calculator) {
 
 void openParenthesis(Calculator& calculator) {
     if (calculator.depth >= kTopLevel) {
-        calculator.display->error = Error::Full;
+        calculator.display->error = ErrorCode::Full;
         return;
     }
     ++calculator.depth;

@@ -39,7 +39,7 @@ void setWindow(Calculator& calculator, WindowLink* window) {
 }
 
 void reset(Calculator& calculator) {
-    calculator.shift = 0;
+    calculator.shift = ShiftState::Off;
     calculator.heldKey.reset();
     calculator.shiftJustSet = false;
 

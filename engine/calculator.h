@@ -28,6 +28,9 @@ enum class PendingOp : std::int32_t {
     ResultShown = 7,  // no operator: the display holds a result, a recalled or a solved value
 };
 
+// Whether SHIFT is armed; also the index of the face drawn.
+enum class ShiftState : std::int32_t { Off = 0, On = 1 };
+
 inline constexpr int kLevels = 5;
 inline constexpr int kRegisters = 10;
 
@@ -53,7 +56,7 @@ struct Calculator {
     bool percentApplied = false;
     double percentBase = 0.0;
     bool isOn = true;
-    std::int32_t shift = 0;          // 0 or 1; also the index of the face drawn
+    ShiftState shift = ShiftState::Off;
     std::optional<KeyCode> heldKey;  // the key under the pen, from pressKey to releaseKey
     bool shiftJustSet = false;       // the held key is the SHIFT that switched shift on
     WindowLink* window = nullptr;

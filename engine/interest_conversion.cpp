@@ -7,7 +7,7 @@ namespace tabulor {
 double nominalFromEffective(double effectivePercent, double paymentsPerYear, ErrorCode& error) {
     // An effective rate of −100 % or less has no real P-th root; a NaN is refused as well.
     if (paymentsPerYear == 0.0 || !(effectivePercent > -100.0)) {
-        error = Error::Tvm;
+        error = ErrorCode::Tvm;
         return 0.0;
     }
     double v = effectivePercent * 0.01;
@@ -22,7 +22,7 @@ double nominalFromEffective(double effectivePercent, double paymentsPerYear, Err
 
 double effectiveFromNominal(double nominalPercent, double paymentsPerYear, ErrorCode& error) {
     if (paymentsPerYear == 0.0) {
-        error = Error::Tvm;
+        error = ErrorCode::Tvm;
         return 0.0;
     }
     double v = paymentsPerYear * 100.0;

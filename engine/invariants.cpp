@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <type_traits>
 
 namespace tabulor {
 
@@ -30,8 +31,11 @@ bool isDefinedOp(PendingOp op) {
     return false;
 }
 
-long long code(PendingOp op) {
-    return static_cast<long long>(op);
+// The number a report prints for an enumerated field; a cast can put any number there.
+template <typename Enumeration>
+requires std::is_enum_v<Enumeration>
+long long code(Enumeration value) {
+    return static_cast<long long>(value);
 }
 
 void checkEngine(const Calculator& calculator, Violations& found) {
@@ -39,8 +43,8 @@ void checkEngine(const Calculator& calculator, Violations& found) {
     if (prefix < 0 || prefix > static_cast<std::int32_t>(PrefixMode::DisplayFormat)) {
         report(found, "prefixMode outside None..DisplayFormat", -1, prefix);
     }
-    if (calculator.shift != 0 && calculator.shift != 1) {
-        report(found, "shift neither 0 nor 1", -1, calculator.shift);
+    if (calculator.shift != ShiftState::Off && calculator.shift != ShiftState::On) {
+        report(found, "shift neither 0 nor 1", -1, code(calculator.shift));
     }
     if (calculator.depth < 0 || calculator.depth >= kLevels) {
         report(found, "depth outside 0..4", -1, calculator.depth);
@@ -72,34 +76,34 @@ bool withinStorage(std::int32_t position) {
 
 void checkCellsAndMarks(const Display& display, Violations& found) {
     for (int i = 0; i < kCellStorage; ++i) {
-        if (display.cells[i] < 0 || display.cells[i] >= GlyphIndex::Count) {
-            report(found, "cell holds no glyph", i, display.cells[i]);
+        if (code(display.cells[i]) < 0 || code(display.cells[i]) >= kGlyphCount) {
+            report(found, "cell holds no glyph", i, code(display.cells[i]));
         }
-        if (display.marks[i] < Mark::None || display.marks[i] > Mark::Comma) {
-            report(found, "mark holds no mark code", i, display.marks[i]);
+        if (display.marks[i] < MarkCode::None || display.marks[i] > MarkCode::Comma) {
+            report(found, "mark holds no mark code", i, code(display.marks[i]));
         }
     }
     const bool marksValid =
-        (display.decimalMark == Mark::Point && display.groupMark == Mark::Comma) ||
-        (display.decimalMark == Mark::Comma && display.groupMark == Mark::Point);
+        (display.decimalMark == MarkCode::Point && display.groupMark == MarkCode::Comma) ||
+        (display.decimalMark == MarkCode::Comma && display.groupMark == MarkCode::Point);
     if (!marksValid) {
         report(found, "decimal and grouping marks not one point and one comma", -1,
-               10LL * display.decimalMark + display.groupMark);
+               10LL * code(display.decimalMark) + code(display.groupMark));
     }
     if (display.decimals < 0 || display.decimals > kMaxDecimals) {
         report(found, "decimals outside 0..9", -1, display.decimals);
     }
     const ErrorCode error = display.error;
-    if (error != Error::None && error != Error::Tvm && error != Error::Full &&
-        error != Error::Func) {
-        report(found, "error not one of the codes raised", -1, error);
+    if (error != ErrorCode::None && error != ErrorCode::Tvm && error != ErrorCode::Full &&
+        error != ErrorCode::Func) {
+        report(found, "error not one of the codes raised", -1, code(error));
     }
 }
 
 constexpr std::int32_t kMaxExponentDigits = 3;
 
 bool isDigitGlyph(Glyph glyph) {
-    return glyph >= 0 && glyph <= 9;
+    return code(glyph) >= 0 && code(glyph) <= 9;
 }
 
 // Cells 1..length hold digits with at most an E at exponentPos and its minus right after it;
@@ -108,11 +112,11 @@ void checkEntryCells(const Display& display, Violations& found) {
     const std::int32_t length = display.length;
     for (int i = 1; i <= length; ++i) {
         const Glyph glyph = display.cells[i];
-        const bool expected = i == display.exponentPos ? glyph == GlyphIndex::Exponent
+        const bool expected = i == display.exponentPos ? glyph == Glyph::Exponent
                               : display.exponentNegative && i == display.exponentPos + 1
-                                  ? glyph == GlyphIndex::Minus
+                                  ? glyph == Glyph::Minus
                                   : isDigitGlyph(glyph);
-        if (!expected) report(found, "keyed cell holds the wrong glyph", i, glyph);
+        if (!expected) report(found, "keyed cell holds the wrong glyph", i, code(glyph));
     }
     if (display.exponentPos > 0) {
         const std::int32_t digits =
@@ -121,17 +125,17 @@ void checkEntryCells(const Display& display, Violations& found) {
             report(found, "more than three exponent digits", -1, digits);
         }
     }
-    if (length + 1 < kCellStorage && display.cells[length + 1] != GlyphIndex::Cursor) {
+    if (length + 1 < kCellStorage && display.cells[length + 1] != Glyph::Cursor) {
         report(found, "no cursor after the keyed characters", length + 1,
-               display.cells[length + 1]);
+               code(display.cells[length + 1]));
     }
     for (int i = length + 2; i < kCellStorage; ++i) {
-        if (display.cells[i] != GlyphIndex::Blank) {
-            report(found, "cell after the cursor not blank", i, display.cells[i]);
+        if (display.cells[i] != Glyph::Blank) {
+            report(found, "cell after the cursor not blank", i, code(display.cells[i]));
         }
     }
-    if (display.cells[0] != GlyphIndex::Blank && display.cells[0] != GlyphIndex::Minus) {
-        report(found, "sign cell neither blank nor minus", 0, display.cells[0]);
+    if (display.cells[0] != Glyph::Blank && display.cells[0] != Glyph::Minus) {
+        report(found, "sign cell neither blank nor minus", 0, code(display.cells[0]));
     }
 }
 
@@ -145,15 +149,15 @@ void checkEntryMarks(const Display& display, Violations& found) {
     }
     if (display.pointPos > 0 && display.marks[display.pointPos] != display.decimalMark) {
         report(found, "no decimal mark at the keyed point", display.pointPos,
-               display.marks[display.pointPos]);
+               code(display.marks[display.pointPos]));
     }
     for (int i = 0; i < kCellStorage; ++i) {
         const MarkCode mark = display.marks[i];
-        if (mark == Mark::None) continue;
+        if (mark == MarkCode::None) continue;
         if (mark == display.decimalMark && (i != display.pointPos || display.pointPos == 0)) {
-            report(found, "decimal mark away from the keyed point", i, mark);
+            report(found, "decimal mark away from the keyed point", i, code(mark));
         } else if (mark == display.groupMark && (i < 1 || i >= groupLimit)) {
-            report(found, "grouping mark right of the point or the E", i, mark);
+            report(found, "grouping mark right of the point or the E", i, code(mark));
         }
     }
 }

@@ -26,7 +26,7 @@ void switchOn(Calculator& calculator) {
     if (calculator.services.power != nullptr && calculator.services.power->query(status)) {
         display.lowBattery = isLow(status.mainPercent) || isLow(status.backupPercent);
     }
-    calculator.shift = 0;
+    calculator.shift = ShiftState::Off;
     calculator.isOn = true;
     clearEntry(display, true);
 }
@@ -107,12 +107,12 @@ void clearAll(Calculator& calculator) {
 }
 
 void pressShift(Calculator& calculator) {
-    if (calculator.shift == 0) {
-        calculator.shift = 1;
+    if (calculator.shift == ShiftState::Off) {
+        calculator.shift = ShiftState::On;
         calculator.display->shiftShown = true;
         calculator.shiftJustSet = true;
     } else {
-        calculator.shift = 0;
+        calculator.shift = ShiftState::Off;
         calculator.display->shiftShown = false;
     }
 }
@@ -234,7 +234,7 @@ void pressKey(Calculator& calculator, KeyCode code) {
         pressShift(calculator);
         return;
     }
-    dispatch(calculator, code, calculator.shift != 0);
+    dispatch(calculator, code, calculator.shift != ShiftState::Off);
     calculator.display->shiftShown = false;
 }
 
@@ -243,7 +243,7 @@ bool releaseKey(Calculator& calculator) {
     if (calculator.shiftJustSet) {
         calculator.shiftJustSet = false;
     } else {
-        calculator.shift = 0;
+        calculator.shift = ShiftState::Off;
     }
     calculator.heldKey.reset();
     return true;

@@ -123,7 +123,7 @@ void storeAndShow(Calculator& calculator, KeyCode code, bool shifted, double val
 
 void pressTvmKey(Calculator& calculator, KeyCode code) {
     Display& display = *calculator.display;
-    const bool shifted = calculator.shift != 0;
+    const bool shifted = calculator.shift != ShiftState::Off;
     if (code == Key::FutureValue && shifted) {
         // BEG/END only toggles the timing; a pending STO or RCL still waits for its key.
         display.beginMode = !display.beginMode;
@@ -165,7 +165,7 @@ void setPaymentsPerYear(Calculator& calculator, double offered) {
     TvmRegisters& tvm = calculator.tvm;
     // Whole numbers from 1 up only; an infinite entry has no fractional part but is no count.
     if (!(offered >= 1.0) || !std::isfinite(offered) || std::trunc(offered) != offered) {
-        calculator.display->error = Error::Tvm;
+        calculator.display->error = ErrorCode::Tvm;
         return;
     }
     const double ratio = tvm.paymentsPerYear / offered;

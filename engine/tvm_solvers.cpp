@@ -27,7 +27,7 @@ double discountFactor(double s, double n) {
 }
 
 double refuse(double held, ErrorCode& error) {
-    error = Error::Tvm;
+    error = ErrorCode::Tvm;
     return held;
 }
 

@@ -16,12 +16,12 @@ class JsonStateTest : public testing::Test {
     JsonStateTest() {
         calculator.display = std::make_unique<Display>(clock);
         Display& d = *calculator.display;
-        d.cells.fill(GlyphIndex::Blank);
-        d.marks.fill(Mark::None);
-        d.cells[1] = 0;
-        d.marks[1] = Mark::Point;
-        d.cells[2] = 3;
-        d.cells[3] = 3;
+        d.cells.fill(Glyph::Blank);
+        d.marks.fill(MarkCode::None);
+        d.cells[1] = Glyph{0};
+        d.marks[1] = MarkCode::Point;
+        d.cells[2] = Glyph{3};
+        d.cells[3] = Glyph{3};
     }
 
     SimulatedClock clock;
@@ -52,9 +52,9 @@ TEST_F(JsonStateTest, WholeObjectInItsOrder) {
 
 TEST_F(JsonStateTest, ErrorOffAndPrefixCodes) {
     Display& d = *calculator.display;
-    d.error = Error::Func;
-    d.cells.fill(GlyphIndex::Blank);
-    d.marks.fill(Mark::None);
+    d.error = ErrorCode::Func;
+    d.cells.fill(Glyph::Blank);
+    d.marks.fill(MarkCode::None);
     calculator.isOn = false;
     calculator.prefixMode = PrefixMode::DisplayFormat;
     const nlohmann::ordered_json state = stateJson(calculator);

@@ -97,26 +97,17 @@ TEST_F(PngOption, TheDisplayShowsTheNumberAndTheCursor) {
     // seven digits, the entry cursor, blanks to the end.
     const std::unique_ptr<Image> strip = loadImage(embeddedImages(), ImageId::GlyphStrip);
     ASSERT_NE(strip, nullptr);
-    const std::array<Glyph, 13> cells{GlyphIndex::Blank,
-                                      1,
-                                      2,
-                                      3,
-                                      4,
-                                      5,
-                                      6,
-                                      7,
-                                      GlyphIndex::Cursor,
-                                      GlyphIndex::Blank,
-                                      GlyphIndex::Blank,
-                                      GlyphIndex::Blank,
-                                      GlyphIndex::Blank};
+    const std::array<Glyph, 13> cells{Glyph::Blank,  Glyph{1},     Glyph{2},     Glyph{3},
+                                      Glyph{4},      Glyph{5},     Glyph{6},     Glyph{7},
+                                      Glyph::Cursor, Glyph::Blank, Glyph::Blank, Glyph::Blank,
+                                      Glyph::Blank};
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const std::int32_t left = 5 + 18 * static_cast<std::int32_t>(i);
         int wrong = 0;
         for (std::int32_t y = 0; y < 35; ++y) {
             for (std::int32_t x = 0; x < 14; ++x) {
-                const PaletteEntry e =
-                    tableColour(*strip, pixelIndex(*strip, 14 * cells[i] + x, y));
+                const PaletteEntry e = tableColour(
+                    *strip, pixelIndex(*strip, 14 * static_cast<std::int32_t>(cells[i]) + x, y));
                 wrong += picture.pixel(left + x, 10 + y) != Colour{e.red, e.green, e.blue};
             }
         }

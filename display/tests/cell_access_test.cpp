@@ -10,13 +10,13 @@ namespace {
 TEST(CellAccess, ReadsOutsideTheStorageAreBlank) {
     SimulatedClock clock(0);
     Display display(clock);
-    setCell(display, kCellStorage - 1, 7);
-    setMark(display, kCellStorage - 1, Mark::Comma);
-    EXPECT_EQ(cellAt(display, kCellStorage - 1), 7);
-    EXPECT_EQ(markAt(display, kCellStorage - 1), Mark::Comma);
+    setCell(display, kCellStorage - 1, Glyph{7});
+    setMark(display, kCellStorage - 1, MarkCode::Comma);
+    EXPECT_EQ(cellAt(display, kCellStorage - 1), Glyph{7});
+    EXPECT_EQ(markAt(display, kCellStorage - 1), MarkCode::Comma);
     for (const int index : {-1, kCellStorage, kCellStorage + 100}) {
-        EXPECT_EQ(cellAt(display, index), GlyphIndex::Blank) << index;
-        EXPECT_EQ(markAt(display, index), Mark::None) << index;
+        EXPECT_EQ(cellAt(display, index), Glyph::Blank) << index;
+        EXPECT_EQ(markAt(display, index), MarkCode::None) << index;
     }
 }
 
@@ -27,8 +27,8 @@ TEST(CellAccessDeathTest, WritesOutsideTheStorageStopCheckedBuilds) {
     Display display(clock);
     const auto cells = display.cells;
     const auto marks = display.marks;
-    EXPECT_DEBUG_DEATH(setCell(display, kCellStorage, 8), "outside the display's storage");
-    EXPECT_DEBUG_DEATH(setMark(display, -1, Mark::Point), "outside the display's storage");
+    EXPECT_DEBUG_DEATH(setCell(display, kCellStorage, Glyph{8}), "outside the display's storage");
+    EXPECT_DEBUG_DEATH(setMark(display, -1, MarkCode::Point), "outside the display's storage");
     EXPECT_EQ(display.cells, cells);
     EXPECT_EQ(display.marks, marks);
 }

@@ -17,21 +17,21 @@ TEST(Creation, ShowsZeroWithTwoDecimals) {
     SimulatedClock clock(77);
     const Display display(clock);
     EXPECT_EQ(readout(display), " 0.00");
-    EXPECT_EQ(display.cells[1], 0);
-    EXPECT_EQ(display.marks[1], Mark::Point);
-    EXPECT_EQ(display.decimalMark, Mark::Point);
-    EXPECT_EQ(display.groupMark, Mark::Comma);
+    EXPECT_EQ(display.cells[1], Glyph{0});
+    EXPECT_EQ(display.marks[1], MarkCode::Point);
+    EXPECT_EQ(display.decimalMark, MarkCode::Point);
+    EXPECT_EQ(display.groupMark, MarkCode::Comma);
     EXPECT_EQ(display.decimals, 2);
     EXPECT_EQ(display.value, 0.0);
     EXPECT_FALSE(display.shiftShown || display.pendShown || display.beginMode ||
                  display.lowBattery);
-    EXPECT_EQ(display.error, Error::None);
+    EXPECT_EQ(display.error, ErrorCode::None);
     EXPECT_FALSE(display.entryPending);
     EXPECT_FALSE(display.messageActive);
     EXPECT_EQ(display.length, 0);
     EXPECT_EQ(display.messageTime, 0u);
     for (int i = kShownCells; i < kCellStorage; ++i) {
-        EXPECT_EQ(display.cells[static_cast<std::size_t>(i)], GlyphIndex::Blank);
+        EXPECT_EQ(display.cells[static_cast<std::size_t>(i)], Glyph::Blank);
     }
 }
 
@@ -48,11 +48,11 @@ TEST(ClearEntry, DuringAnEntryKeepsPendAndOtherwiseTurnsItOff) {
         key(display, c.keys);
         display.pendShown = true;
         display.shiftShown = true;
-        display.error = Error::Full;
+        display.error = ErrorCode::Full;
         clearEntry(display, true);
         EXPECT_EQ(display.pendShown, c.pendAfter) << c.keys;
         EXPECT_FALSE(display.shiftShown);
-        EXPECT_EQ(display.error, Error::None);
+        EXPECT_EQ(display.error, ErrorCode::None);
         EXPECT_FALSE(display.entryPending);
         EXPECT_EQ(display.value, 0.0);
         EXPECT_EQ(readout(display), " 0.00");
@@ -73,7 +73,7 @@ TEST(ClearEntry, WithoutZeroBlanksTheCellsAndKeepsTheValue) {
     EXPECT_FALSE(display.exponentNegative);
     EXPECT_EQ(display.text[0], u'\0');
     for (const MarkCode mark : display.marks)
-        EXPECT_EQ(mark, Mark::None);
+        EXPECT_EQ(mark, MarkCode::None);
 }
 
 TEST(ClearEntry, EndsAMessage) {
@@ -151,8 +151,8 @@ TEST(SwapMarks, ExchangesTheMarksOnTheCellsAndForLaterNumbers) {
     Display display(clock);
     showNumber(display, 1234.5);
     swapMarks(display);
-    EXPECT_EQ(display.decimalMark, Mark::Comma);
-    EXPECT_EQ(display.groupMark, Mark::Point);
+    EXPECT_EQ(display.decimalMark, MarkCode::Comma);
+    EXPECT_EQ(display.groupMark, MarkCode::Point);
     EXPECT_EQ(readout(display), " 1.234,50");
     EXPECT_EQ(display.value, 1234.5);
     EXPECT_FALSE(display.entryPending);

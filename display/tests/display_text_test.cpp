@@ -12,13 +12,13 @@ namespace {
 // Cells from a picture of them, each character as a message shows it; marks from a second
 // picture where '.' is code 1, ',' code 2 and anything else none, one column per cell.
 void setCells(Display& display, std::string_view cells, std::string_view marks = "") {
-    display.cells.fill(GlyphIndex::Blank);
-    display.marks.fill(Mark::None);
+    display.cells.fill(Glyph::Blank);
+    display.marks.fill(MarkCode::None);
     for (std::size_t i = 0; i < cells.size(); ++i)
         display.cells[i] = glyphForCharacter(cells[i]);
     for (std::size_t i = 0; i < marks.size(); ++i) {
-        if (marks[i] == '.') display.marks[i] = Mark::Point;
-        if (marks[i] == ',') display.marks[i] = Mark::Comma;
+        if (marks[i] == '.') display.marks[i] = MarkCode::Point;
+        if (marks[i] == ',') display.marks[i] = MarkCode::Comma;
     }
 }
 
@@ -61,7 +61,7 @@ TEST_F(DisplayLineTest, CellsWithTheirMarks) {
 
 TEST_F(DisplayLineTest, OnlyThirteenCellsAreShown) {
     setCells(display, " 1234567890125", "             .,");
-    display.cells[15] = GlyphIndex::Cursor;
+    display.cells[15] = Glyph::Cursor;
     EXPECT_EQ(displayLine(display), " 123456789012");
 }
 
@@ -73,14 +73,14 @@ TEST_F(DisplayLineTest, AnnunciatorsInTheirOrder) {
         std::string_view line;
     };
     const Case cases[] = {
-        {false, false, false, false, Error::None, " 0.00"},
-        {true, false, false, false, Error::None, " 0.00  [SHIFT]"},
-        {false, true, false, true, Error::None, " 0.00  [PEND BAT]"},
-        {false, false, true, false, Error::Tvm, " 0.00  [BEGIN ERROR TVM]"},
-        {true, true, true, true, Error::Full, " 0.00  [SHIFT PEND BEGIN BAT ERROR FULL]"},
-        {false, false, false, false, Error::StatError, " 0.00  [ERROR STAT]"},
-        {false, false, false, false, Error::Func, " 0.00  [ERROR FUNC]"},
-        {false, false, false, false, Error::Stat, " 0.00  [STAT]"},
+        {false, false, false, false, ErrorCode::None, " 0.00"},
+        {true, false, false, false, ErrorCode::None, " 0.00  [SHIFT]"},
+        {false, true, false, true, ErrorCode::None, " 0.00  [PEND BAT]"},
+        {false, false, true, false, ErrorCode::Tvm, " 0.00  [BEGIN ERROR TVM]"},
+        {true, true, true, true, ErrorCode::Full, " 0.00  [SHIFT PEND BEGIN BAT ERROR FULL]"},
+        {false, false, false, false, ErrorCode::StatError, " 0.00  [ERROR STAT]"},
+        {false, false, false, false, ErrorCode::Func, " 0.00  [ERROR FUNC]"},
+        {false, false, false, false, ErrorCode::Stat, " 0.00  [STAT]"},
     };
     for (const Case& c : cases) {
         display.shiftShown = c.shift;

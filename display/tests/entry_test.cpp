@@ -132,9 +132,9 @@ TEST(Backspace, FirstPressAfterAnErrorOnlyClearsTheError) {
     SimulatedClock clock;
     Display display(clock);
     key(display, "12");
-    display.error = Error::Func;
+    display.error = ErrorCode::Func;
     backspace(display);
-    EXPECT_EQ(display.error, Error::None);
+    EXPECT_EQ(display.error, ErrorCode::None);
     EXPECT_EQ(readout(display), " 12_");
     backspace(display);
     EXPECT_EQ(readout(display), " 1_");
@@ -145,10 +145,10 @@ TEST(Backspace, AfterAnErrorLeavesAMessageToExpire) {
     Display display(clock);
     showNumber(display, 7.0);
     showMessage(display, u" no Solutjon", MessageKind::NoSolution);
-    display.error = Error::Tvm;
+    display.error = ErrorCode::Tvm;
 
     backspace(display);
-    EXPECT_EQ(display.error, Error::None);
+    EXPECT_EQ(display.error, ErrorCode::None);
     EXPECT_TRUE(display.messageActive);
     EXPECT_EQ(readout(display), " no 5oLutjon");
 
@@ -229,8 +229,8 @@ TEST(Entry, NeverWritesBeyondTheStoredCells) {
             key(display, sequence);
             EXPECT_LE(display.length, 13) << sequence;
             for (const Glyph glyph : display.cells) {
-                EXPECT_GE(glyph, 0) << sequence;
-                EXPECT_LT(glyph, GlyphIndex::Count) << sequence;
+                EXPECT_GE(static_cast<int>(glyph), 0) << sequence;
+                EXPECT_LT(static_cast<int>(glyph), kGlyphCount) << sequence;
             }
             EXPECT_EQ(readout(display).find('?'), std::string::npos) << sequence;
         }

@@ -7,20 +7,20 @@ namespace tabulor {
 namespace {
 
 TEST(GlyphCharacter, EachGlyphReadsAsItsSegments) {
-    const std::pair<Glyph, char> cases[] = {
+    const std::pair<int, char> cases[] = {
         {0, '0'},  {1, '1'},  {5, '5'},  {9, '9'},  {10, ' '}, {11, '_'}, {12, '-'},
         {13, 'A'}, {14, 'b'}, {15, 'C'}, {16, 'd'}, {17, 'E'}, {18, 'F'}, {19, 'H'},
         {20, 'i'}, {21, 'L'}, {22, 'N'}, {23, 'P'}, {24, 'r'}, {25, 'u'}, {26, 'U'},
         {27, 'R'}, {28, 'Y'}, {29, 'n'}, {30, 'o'}, {31, 't'}, {32, 'j'}, {33, '8'},
     };
     for (const auto& [glyph, character] : cases) {
-        EXPECT_EQ(glyphCharacter(glyph), character) << int{glyph};
+        EXPECT_EQ(glyphCharacter(static_cast<Glyph>(glyph)), character) << glyph;
     }
 }
 
 TEST(GlyphCharacter, DigitsReadAsThemselves) {
-    for (Glyph g = 0; g <= 9; ++g)
-        EXPECT_EQ(glyphCharacter(g), '0' + g);
+    for (int g = 0; g <= 9; ++g)
+        EXPECT_EQ(glyphCharacter(static_cast<Glyph>(g)), '0' + g);
 }
 
 TEST(GlyphCharacter, MessageTextsReadAsDrawn) {
@@ -34,26 +34,26 @@ TEST(GlyphCharacter, MessageTextsReadAsDrawn) {
 
 TEST(GlyphCharacter, OutsideTheStripIsAQuestionMark) {
     for (const Glyph g : {Glyph{-1}, Glyph{34}, Glyph{127}, Glyph{-128}}) {
-        EXPECT_EQ(glyphCharacter(g), '?') << int{g};
+        EXPECT_EQ(glyphCharacter(g), '?') << static_cast<int>(g);
     }
 }
 
 TEST(MarkCharacter, AsTheFaceplateDrawsIt) {
-    EXPECT_EQ(markCharacter(Mark::None), 0);
-    EXPECT_EQ(markCharacter(Mark::Point), '.');
-    EXPECT_EQ(markCharacter(Mark::Comma), ',');
-    EXPECT_EQ(markCharacter(3), ',');   // any code above 1 gets the comma's tail
-    EXPECT_EQ(markCharacter(-1), '.');  // any nonzero code gets the point
+    EXPECT_EQ(markCharacter(MarkCode::None), 0);
+    EXPECT_EQ(markCharacter(MarkCode::Point), '.');
+    EXPECT_EQ(markCharacter(MarkCode::Comma), ',');
+    EXPECT_EQ(markCharacter(MarkCode{3}), ',');   // any code above 1 gets the comma's tail
+    EXPECT_EQ(markCharacter(MarkCode{-1}), '.');  // any nonzero code gets the point
 }
 
 TEST(ErrorBandName, OneNamePerBand) {
-    EXPECT_EQ(errorBandName(Error::None), "");
-    EXPECT_EQ(errorBandName(Error::Tvm), "ERROR TVM");
-    EXPECT_EQ(errorBandName(Error::Full), "ERROR FULL");
-    EXPECT_EQ(errorBandName(Error::StatError), "ERROR STAT");
-    EXPECT_EQ(errorBandName(Error::Func), "ERROR FUNC");
-    EXPECT_EQ(errorBandName(Error::Stat), "STAT");
-    EXPECT_EQ(errorBandName(9), "ERROR 9");
+    EXPECT_EQ(errorBandName(ErrorCode::None), "");
+    EXPECT_EQ(errorBandName(ErrorCode::Tvm), "ERROR TVM");
+    EXPECT_EQ(errorBandName(ErrorCode::Full), "ERROR FULL");
+    EXPECT_EQ(errorBandName(ErrorCode::StatError), "ERROR STAT");
+    EXPECT_EQ(errorBandName(ErrorCode::Func), "ERROR FUNC");
+    EXPECT_EQ(errorBandName(ErrorCode::Stat), "STAT");
+    EXPECT_EQ(errorBandName(ErrorCode{9}), "ERROR 9");
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(ShowMessage, MapsCharactersThroughTheGlyphTable) {
         showMessage(display, c.text, MessageKind::Banner);
         EXPECT_EQ(readout(display), c.shown);
         for (const MarkCode mark : display.marks)
-            EXPECT_EQ(mark, Mark::None);
+            EXPECT_EQ(mark, MarkCode::None);
     }
 }
 
@@ -60,8 +60,8 @@ TEST(ShowMessage, LeavesTheHiddenCellsAlone) {
     Display display(clock);
     key(display, "123456789012E");
     showMessage(display, u" HI", MessageKind::Banner);
-    EXPECT_EQ(display.cells[13], GlyphIndex::Exponent);
-    EXPECT_EQ(display.cells[14], GlyphIndex::Cursor);
+    EXPECT_EQ(display.cells[13], Glyph::Exponent);
+    EXPECT_EQ(display.cells[14], Glyph::Cursor);
 }
 
 struct ExpiryCase {

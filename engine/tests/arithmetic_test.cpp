@@ -59,13 +59,13 @@ TEST(Arithmetic, ClearAllLeavesTheDepth) {
     script.run("( ( CALL");
     EXPECT_EQ(script.calculator().depth, 2);
     script.run("WAIT ( ( (");
-    EXPECT_EQ(script.display().error, Error::Full);
+    EXPECT_EQ(script.display().error, ErrorCode::Full);
 }
 
 TEST(Arithmetic, NegativeBaseToAFractionIsNotAnError) {
     KeyScript script;
     script.run("8 +/- y^x .5 =");
-    EXPECT_EQ(script.display().error, Error::None);
+    EXPECT_EQ(script.display().error, ErrorCode::None);
     EXPECT_TRUE(std::isnan(script.value()));
 }
 

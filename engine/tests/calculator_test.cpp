@@ -64,19 +64,19 @@ TEST(Shift, IsAOneShot) {
     pressKey(calculator, Key::Shift);
     EXPECT_TRUE(calculator.display->shiftShown);
     EXPECT_TRUE(releaseKey(calculator));
-    EXPECT_EQ(calculator.shift, 1);  // armed after its own release
+    EXPECT_EQ(calculator.shift, ShiftState::On);  // armed after its own release
     pressKey(calculator, Key::Clear);
     EXPECT_FALSE(calculator.display->shiftShown);
-    EXPECT_EQ(calculator.shift, 1);  // still set while the key is held
+    EXPECT_EQ(calculator.shift, ShiftState::On);  // still set while the key is held
     EXPECT_TRUE(releaseKey(calculator));
-    EXPECT_EQ(calculator.shift, 0);
+    EXPECT_EQ(calculator.shift, ShiftState::Off);
     EXPECT_EQ(script.line(), " 12  P_YR");  // the key acted shifted: C ALL
 }
 
 TEST(Shift, SecondShiftCancels) {
     KeyScript script;
     script.run("SHIFT SHIFT");
-    EXPECT_EQ(script.calculator().shift, 0);
+    EXPECT_EQ(script.calculator().shift, ShiftState::Off);
     EXPECT_FALSE(script.display().shiftShown);
     script.run("C");
     EXPECT_EQ(script.line(), " 0.00");
@@ -86,7 +86,7 @@ TEST(Shift, ArmedShiftSurvivesAPressThatHitsNoKey) {
     KeyScript script;
     script.run("SHIFT");
     EXPECT_FALSE(releaseKey(script.calculator()));  // a pen-up with no key held
-    EXPECT_EQ(script.calculator().shift, 1);
+    EXPECT_EQ(script.calculator().shift, ShiftState::On);
     EXPECT_EQ(script.line(), " 0.00  [SHIFT]");
 }
 
@@ -101,7 +101,7 @@ TEST(Power, OffBlanksClosesAndIgnoresKeys) {
     EXPECT_EQ(window.calls, (std::vector<std::string>{"deactivated", "close"}));
     script.run("5 SHIFT + CALL");
     EXPECT_EQ(script.line(), "");
-    EXPECT_EQ(script.calculator().shift, 0);
+    EXPECT_EQ(script.calculator().shift, ShiftState::Off);
     script.run("ON");
     EXPECT_EQ(script.line(), " 0.00");
     EXPECT_TRUE(script.calculator().isOn);

@@ -30,24 +30,24 @@ TEST(InterestConversion, NominalToEffectiveAndBack) {
     };
     for (const RatePair& pair : pairs) {
         SCOPED_TRACE(pair.label);
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         const double effective = effectiveFromNominal(pair.nominal, pair.paymentsPerYear, error);
         EXPECT_NEAR(effective, pair.effective, pair.places);
         const double nominal = nominalFromEffective(effective, pair.paymentsPerYear, error);
         EXPECT_NEAR(nominal, pair.nominal, 1e-9);
-        EXPECT_EQ(error, Error::None);
+        EXPECT_EQ(error, ErrorCode::None);
     }
 }
 
 TEST(InterestConversion, EffectiveJustAboveTheFloorStillConverts) {
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     // With one payment a year the two rates coincide.
     EXPECT_NEAR(nominalFromEffective(-99.5, 1, error), -99.5, 1e-9);
     // A near-total yearly loss takes a steep monthly one, yet less than −100 % a month.
     const double nominal = nominalFromEffective(-99.99, 12, error);
     EXPECT_LT(nominal, -99.99);
     EXPECT_GT(nominal, -1200.0);
-    EXPECT_EQ(error, Error::None);
+    EXPECT_EQ(error, ErrorCode::None);
 }
 
 struct BadConversion {
@@ -67,11 +67,11 @@ TEST(InterestConversion, BadArgumentsGiveZeroAndErrorTvm) {
     };
     for (const BadConversion& c : cases) {
         SCOPED_TRACE(c.label);
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         const double result = c.toNominal ? nominalFromEffective(c.rate, c.paymentsPerYear, error)
                                           : effectiveFromNominal(c.rate, c.paymentsPerYear, error);
         EXPECT_EQ(result, 0.0);
-        EXPECT_EQ(error, Error::Tvm);
+        EXPECT_EQ(error, ErrorCode::Tvm);
     }
 }
 

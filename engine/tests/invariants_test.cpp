@@ -86,7 +86,7 @@ const BrokenRule kBrokenRules[] = {
      "prefixMode"},
     {"negative prefix", "WAIT",
      [](Calculator& c, Display&) { c.prefixMode = static_cast<PrefixMode>(-1); }, "prefixMode"},
-    {"shift", "WAIT", [](Calculator& c, Display&) { c.shift = 2; }, "shift"},
+    {"shift", "WAIT", [](Calculator& c, Display&) { c.shift = ShiftState{2}; }, "shift"},
     {"depth high", "WAIT", [](Calculator& c, Display&) { c.depth = kLevels; }, "depth"},
     {"depth low", "WAIT", [](Calculator& c, Display&) { c.depth = -1; }, "depth"},
     {"no code 6", "WAIT 2 + (",
@@ -113,17 +113,18 @@ const BrokenRule kBrokenRules[] = {
      "P/YR"},
 
     // Cells, marks and the display's settings, whatever is shown.
-    {"glyph past the strip", "WAIT", [](Calculator&, Display& d) { d.cells[3] = 34; },
+    {"glyph past the strip", "WAIT", [](Calculator&, Display& d) { d.cells[3] = Glyph{34}; },
      "cell holds no glyph"},
-    {"negative glyph in storage", "WAIT", [](Calculator&, Display& d) { d.cells[15] = -1; },
+    {"negative glyph in storage", "WAIT", [](Calculator&, Display& d) { d.cells[15] = Glyph{-1}; },
      "cell holds no glyph"},
-    {"mark code", "WAIT", [](Calculator&, Display& d) { d.marks[4] = 3; }, "mark holds no mark"},
-    {"negative mark", "WAIT", [](Calculator&, Display& d) { d.marks[14] = -1; },
+    {"mark code", "WAIT", [](Calculator&, Display& d) { d.marks[4] = MarkCode{3}; },
      "mark holds no mark"},
-    {"both marks points", "WAIT", [](Calculator&, Display& d) { d.groupMark = Mark::Point; },
+    {"negative mark", "WAIT", [](Calculator&, Display& d) { d.marks[14] = MarkCode{-1}; },
+     "mark holds no mark"},
+    {"both marks points", "WAIT", [](Calculator&, Display& d) { d.groupMark = MarkCode::Point; },
      "decimal and grouping marks"},
     {"decimals", "WAIT", [](Calculator&, Display& d) { d.decimals = 10; }, "decimals"},
-    {"error never raised", "WAIT", [](Calculator&, Display& d) { d.error = Error::StatError; },
+    {"error never raised", "WAIT", [](Calculator&, Display& d) { d.error = ErrorCode::StatError; },
      "error"},
     {"length negative", "WAIT", [](Calculator&, Display& d) { d.length = -1; }, "length outside"},
     {"length past storage", kEntry, [](Calculator&, Display& d) { d.length = kCellStorage; },
@@ -143,8 +144,8 @@ const BrokenRule kBrokenRules[] = {
     {"entry of 14", "123456789012 E",
      [](Calculator&, Display& d) {
          d.length = 14;
-         d.cells[14] = 5;
-         d.cells[15] = GlyphIndex::Cursor;
+         d.cells[14] = Glyph{5};
+         d.cells[15] = Glyph::Cursor;
      },
      "longer than 13"},
     {"entry not pending", kEntry, [](Calculator&, Display& d) { d.entryPending = false; },
@@ -152,7 +153,7 @@ const BrokenRule kBrokenRules[] = {
     {"point beyond", "12 .",
      [](Calculator&, Display& d) {
          d.pointPos = 3;
-         d.marks[2] = Mark::None;
+         d.marks[2] = MarkCode::None;
          d.marks[3] = d.decimalMark;
      },
      "point beyond"},
@@ -167,27 +168,27 @@ const BrokenRule kBrokenRules[] = {
      "exponent minus"},
     {"exponent minus without its cell", "1 E",
      [](Calculator&, Display& d) { d.exponentNegative = true; }, "exponent minus"},
-    {"letter among digits", kEntry, [](Calculator&, Display& d) { d.cells[2] = 13; },
+    {"letter among digits", kEntry, [](Calculator&, Display& d) { d.cells[2] = Glyph{13}; },
      "wrong glyph"},
-    {"E lost", kEntry, [](Calculator&, Display& d) { d.cells[6] = 1; }, "wrong glyph"},
+    {"E lost", kEntry, [](Calculator&, Display& d) { d.cells[6] = Glyph{1}; }, "wrong glyph"},
     {"exponent minus lost", kEntry, [](Calculator&, Display& d) { d.exponentNegative = false; },
      "wrong glyph"},
-    {"cursor lost", kEntry, [](Calculator&, Display& d) { d.cells[10] = GlyphIndex::Blank; },
+    {"cursor lost", kEntry, [](Calculator&, Display& d) { d.cells[10] = Glyph::Blank; },
      "no cursor"},
-    {"digit after the cursor", kEntry, [](Calculator&, Display& d) { d.cells[13] = 4; },
+    {"digit after the cursor", kEntry, [](Calculator&, Display& d) { d.cells[13] = Glyph{4}; },
      "not blank"},
-    {"sign cell letter", kEntry, [](Calculator&, Display& d) { d.cells[0] = GlyphIndex::Exponent; },
+    {"sign cell letter", kEntry, [](Calculator&, Display& d) { d.cells[0] = Glyph::Exponent; },
      "sign cell"},
     {"four exponent digits", "1 E 4 5 6",
      [](Calculator&, Display& d) {
-         d.cells[6] = 7;
-         d.cells[7] = GlyphIndex::Cursor;
+         d.cells[6] = Glyph{7};
+         d.cells[7] = Glyph::Cursor;
          d.length = 6;
      },
      "exponent digits"},
     {"second decimal mark", kEntry, [](Calculator&, Display& d) { d.marks[2] = d.decimalMark; },
      "decimal mark away"},
-    {"point mark lost", kEntry, [](Calculator&, Display& d) { d.marks[4] = Mark::None; },
+    {"point mark lost", kEntry, [](Calculator&, Display& d) { d.marks[4] = MarkCode::None; },
      "no decimal mark at the keyed point"},
     {"grouping right of the point", kEntry,
      [](Calculator&, Display& d) { d.marks[5] = d.groupMark; }, "grouping mark"},
@@ -216,7 +217,7 @@ TEST(Invariants, AMessageCoversTheEntryShapeButNotTheGlyphRange) {
     script.run("CALL");
     Display& display = *script.calculator().display;
     ASSERT_TRUE(display.messageActive);
-    display.cells[5] = 40;
+    display.cells[5] = Glyph{40};
     EXPECT_NE(joined(findInvariantViolations(script.calculator())).find("cell holds no glyph"),
               std::string::npos);
 }

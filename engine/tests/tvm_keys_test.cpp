@@ -119,7 +119,7 @@ TEST(TvmKeys, RefusedPaymentsPerYearChangeNothing) {
         KeyScript script;
         script.run("30 xP/YR C");
         script.run(std::string(offered) + " P/YR");
-        EXPECT_EQ(script.display().error, Error::Tvm) << offered;
+        EXPECT_EQ(script.display().error, ErrorCode::Tvm) << offered;
         EXPECT_EQ(script.tvm().paymentsPerYear, 12.0) << offered;
         EXPECT_EQ(script.tvm().years, 30.0) << offered;
     }
@@ -163,7 +163,7 @@ TEST(TvmKeys, RateConversions) {
 TEST(TvmKeys, FailedNominalConversionStoresZero) {
     KeyScript script;
     script.run("8 I/YR 100 +/- EFF% C NOM%");
-    EXPECT_EQ(script.display().error, Error::Tvm);
+    EXPECT_EQ(script.display().error, ErrorCode::Tvm);
     EXPECT_EQ(script.tvm().nominalPercent, 0.0);
     EXPECT_EQ(script.tvm().interestPerYear, 0.0);
 }

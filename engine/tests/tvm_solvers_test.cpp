@@ -125,10 +125,10 @@ TEST(TvmClosedForms, WorkedExamplesMatchAndBalance) {
     for (const WorkedExample& example : examples) {
         SCOPED_TRACE(example.label);
         TvmRegisters tvm = example.tvm;
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         const double result = solveFor(example.unknown, tvm, example.beginMode, 2, error);
         EXPECT_NEAR(result, example.fourPlaces, 5e-5);
-        EXPECT_EQ(error, Error::None);
+        EXPECT_EQ(error, ErrorCode::None);
         registerOf(tvm, example.unknown) = result;
         EXPECT_NEAR(static_cast<double>(balance(tvm, example.beginMode)), 0.0,
                     1e-12 * flowSize(tvm));
@@ -138,11 +138,11 @@ TEST(TvmClosedForms, WorkedExamplesMatchAndBalance) {
 TEST(TvmClosedForms, SolvingTermWritesYears) {
     TvmRegisters tvm = makeRegisters(0, 6, 100000, -599.55, 0, 12);
     tvm.years = 99.0;
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     const double n = solveN(tvm, false, error);
     EXPECT_NEAR(tvm.years, 30.0001, 5e-5);
     EXPECT_NEAR(tvm.years * tvm.paymentsPerYear, n, 1e-9);
-    EXPECT_EQ(error, Error::None);
+    EXPECT_EQ(error, ErrorCode::None);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -192,9 +192,9 @@ TEST(TvmRoundTrip, EveryRegisterComesBackInBothModes) {
                          std::to_string(static_cast<int>(unknown)));
             TvmRegisters tvm = problem;
             registerOf(tvm, unknown) = 0.0;
-            ErrorCode error = Error::None;
+            ErrorCode error = ErrorCode::None;
             const double result = solveFor(unknown, tvm, scenario.beginMode, 9, error);
-            EXPECT_EQ(error, Error::None);
+            EXPECT_EQ(error, ErrorCode::None);
             TvmRegisters original = problem;
             const double expected = registerOf(original, unknown);
             if (unknown == Unknown::Rate) {
@@ -265,10 +265,10 @@ TEST(TvmRefusals, LeaveTheRegisterAndRaiseErrorTvm) {
         TvmRegisters tvm = refusal.tvm;
         registerOf(tvm, refusal.unknown) = held;
         tvm.years = heldYears;
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         const double result = solveFor(refusal.unknown, tvm, refusal.beginMode, 2, error);
         EXPECT_EQ(result, held);
-        EXPECT_EQ(error, Error::Tvm);
+        EXPECT_EQ(error, ErrorCode::Tvm);
         EXPECT_EQ(tvm.years, heldYears);
     }
 }
@@ -277,19 +277,19 @@ TEST(TvmClosedForms, NoPeriodsStillGivesPresentValue) {
     for (const bool beginMode : {false, true}) {
         SCOPED_TRACE(beginMode ? "BEGIN" : "END");
         const TvmRegisters tvm = makeRegisters(0, 5, 0, -100, 2500, 12);
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         EXPECT_EQ(solvePresentValue(tvm, beginMode, error), -2500.0);
-        EXPECT_EQ(error, Error::None);
+        EXPECT_EQ(error, ErrorCode::None);
     }
 }
 
 TEST(TvmClosedForms, OverflowIsReturnedNotRefused) {
     const TvmRegisters tvm = makeRegisters(1e6, 12, -1000, 0, 0, 1);
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     const double fv = solveFutureValue(tvm, false, error);
     EXPECT_TRUE(std::isinf(fv));
     EXPECT_GT(fv, 0.0);
-    EXPECT_EQ(error, Error::None);
+    EXPECT_EQ(error, ErrorCode::None);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -297,11 +297,11 @@ TEST(TvmClosedForms, OverflowIsReturnedNotRefused) {
 
 TEST(TvmRateSearch, MortgageRateToTheDisplayedPlaces) {
     const TvmRegisters tvm = makeRegisters(360, 0, 100000, -599.55, 0, 12);
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     const double rate = solveInterest(tvm, false, 2, error);
     EXPECT_NEAR(rate, 5.99999, 5e-6);
     EXPECT_EQ(std::lround(rate * 100.0), 600);  // shows as 6.00
-    EXPECT_EQ(error, Error::None);
+    EXPECT_EQ(error, ErrorCode::None);
 }
 
 struct NoSolution {
@@ -323,9 +323,9 @@ TEST(TvmRateSearch, ProblemsWithoutPositiveRateFailQuietly) {
     for (const NoSolution& problem : problems) {
         for (const bool beginMode : {false, true}) {
             SCOPED_TRACE(problem.label + (beginMode ? ", BEGIN" : ", END"));
-            ErrorCode error = Error::None;
+            ErrorCode error = ErrorCode::None;
             EXPECT_EQ(solveInterest(problem.tvm, beginMode, 2, error), -1.0);
-            EXPECT_EQ(error, Error::None);
+            EXPECT_EQ(error, ErrorCode::None);
         }
     }
 }
@@ -345,10 +345,10 @@ TEST(TvmRateSearch, PublishedSavingsRates) {
     };
     for (const KnownRate& known : cases) {
         SCOPED_TRACE(known.label);
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         const double rate = solveInterest(known.tvm, known.beginMode, 9, error);
         EXPECT_NEAR(rate, known.percent, 1e-10);
-        EXPECT_EQ(error, Error::None);
+        EXPECT_EQ(error, ErrorCode::None);
         EXPECT_NEAR(static_cast<double>(discountedCashFlows(known.tvm, known.beginMode, rate)), 0.0,
                     1e-9);
     }
@@ -365,10 +365,10 @@ TEST(TvmRateSearch, SavingsPlansFindTheirRate) {
     for (const Scenario& plan : plans) {
         SCOPED_TRACE(plan.label);
         const TvmRegisters tvm = consistentProblem(plan);
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         const double rate = solveInterest(tvm, plan.beginMode, 9, error);
         EXPECT_NEAR(rate, plan.interest, 1e-6);
-        EXPECT_EQ(error, Error::None);
+        EXPECT_EQ(error, ErrorCode::None);
         EXPECT_LE(std::fabs(static_cast<double>(balanceAt(tvm, plan.beginMode, rate))),
                   1e-10 + 1e-14 * flowSize(tvm));
     }
@@ -377,10 +377,10 @@ TEST(TvmRateSearch, SavingsPlansFindTheirRate) {
 TEST(TvmRateSearch, FirstGuessOfZeroWithPaymentsStillSolves) {
     // FV − PMT × N is 0, so the first guess is 0, yet a positive rate balances the flows.
     const TvmRegisters tvm = makeRegisters(10, 0, -50, 10, 100, 1);
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     const double rate = solveInterest(tvm, false, 9, error);
     EXPECT_GT(rate, 0.0);
-    EXPECT_EQ(error, Error::None);
+    EXPECT_EQ(error, ErrorCode::None);
     EXPECT_NEAR(static_cast<double>(discountedCashFlows(tvm, false, rate)), 0.0, 1e-9);
 }
 
@@ -405,9 +405,9 @@ TEST(TvmRateSearch, ToleranceFollowsTheDecimals) {
         const TvmRegisters tvm = makeRegisters(1, 0, -100, 0, c.futureValue, 1);
         const double firstGuess = c.futureValue / 100.0;
         const double tolerance = std::pow(10.0, -(c.decimals + 1));
-        ErrorCode error = Error::None;
+        ErrorCode error = ErrorCode::None;
         const double rate = solveInterest(tvm, false, c.decimals, error);
-        EXPECT_EQ(error, Error::None);
+        EXPECT_EQ(error, ErrorCode::None);
         if (c.firstGuessAccepted) {
             EXPECT_DOUBLE_EQ(rate, firstGuess);
         } else {

@@ -210,7 +210,7 @@ void MainWindow::copyNumber() {
 
 void MainWindow::pasteNumber() {
     if (calculator_ == nullptr || calculator_->display == nullptr) return;
-    const char decimalMark = calculator_->display->decimalMark == Mark::Comma ? ',' : '.';
+    const char decimalMark = calculator_->display->decimalMark == MarkCode::Comma ? ',' : '.';
     const auto plain =
         plainNumberText(QGuiApplication::clipboard()->text().toStdString(), decimalMark);
     const auto keys = plain ? keysForNumberText(*plain) : std::nullopt;
@@ -221,7 +221,7 @@ void MainWindow::pasteNumber() {
     releaseKeyboardKey();
     if (calculator_->heldKey) return;  // the pen is down on a key; typing waits for it
     // An armed SHIFT would turn the first digit into a shifted function; typing it off first.
-    if (calculator_->shift != 0) {
+    if (calculator_->shift != ShiftState::Off) {
         pressKeyCell(*calculator_, Key::Shift);
         releaseKey(*calculator_);
     }

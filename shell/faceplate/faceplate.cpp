@@ -11,13 +11,13 @@ namespace {
 constexpr Colour kMarkColour{255, 255, 255};
 
 void drawMark(Surface& surface, std::int32_t cellLeft, MarkCode mark) {
-    if (mark == Mark::None) return;
+    if (mark == MarkCode::None) return;
     // The point sits in the gap after the glyph, level with the bottom segment's lower rows.
     surface.setPixel(cellLeft + 15, 41, kMarkColour);
     surface.setPixel(cellLeft + 16, 41, kMarkColour);
     surface.setPixel(cellLeft + 15, 42, kMarkColour);
     surface.setPixel(cellLeft + 16, 42, kMarkColour);
-    if (mark > Mark::Point) {
+    if (mark > MarkCode::Point) {
         // The comma's tail, down and to the left, into the rows below the figures.
         surface.setPixel(cellLeft + 16, 43, kMarkColour);
         surface.setPixel(cellLeft + 15, 44, kMarkColour);
@@ -43,22 +43,24 @@ void drawDisplay(const FaceplateImages& images, const Display& display, Surface&
     drawAnnunciator(surface, display.pendShown, kPendRect, images.pendImage.get(), {0, 0});
     drawAnnunciator(surface, display.lowBattery, kBatteryRect, images.batteryImage.get(), {0, 0});
     // The strip has bands for codes 1..5 only; any other code has nothing to show.
-    const bool errorShown = display.error >= Error::Tvm && display.error <= Error::Stat;
+    const bool errorShown = display.error >= ErrorCode::Tvm && display.error <= ErrorCode::Stat;
     drawAnnunciator(surface, errorShown, kErrorRect, images.errorStrip.get(),
-                    {0, kErrorBandHeight * display.error});
+                    {0, kErrorBandHeight * static_cast<std::int32_t>(display.error)});
 
     if (images.glyphStrip == nullptr) return;
     for (std::size_t i = 0; i < static_cast<std::size_t>(kShownCells); ++i) {
         const std::int32_t left = kCellLeft + kCellPitch * static_cast<std::int32_t>(i);
         const Rect cell{left, kCellTop, left + kGlyphWidth, kCellTop + kGlyphHeight};
-        surface.copyImage(cell, *images.glyphStrip, {kGlyphWidth * display.cells[i], 0});
+        surface.copyImage(cell, *images.glyphStrip,
+                          {kGlyphWidth * static_cast<std::int32_t>(display.cells[i]), 0});
         drawMark(surface, left, display.marks[i]);
     }
 }
 
 void paintFaceplate(const FaceplateImages& images, const Calculator& calculator, Surface& surface,
                     const Rect& client) {
-    const bool shiftValid = calculator.shift == 0 || calculator.shift == 1;
+    const bool shiftValid =
+        calculator.shift == ShiftState::Off || calculator.shift == ShiftState::On;
     if (shiftValid) {
         const std::size_t face = static_cast<std::size_t>(calculator.shift);
         drawImage(surface, client, images.faces[face].get(), {client.left, client.top});

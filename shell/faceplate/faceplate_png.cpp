@@ -9,7 +9,8 @@ namespace tabulor {
 
 bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculator,
                        const std::string& path, std::string& error) {
-    const bool shiftValid = calculator.shift == 0 || calculator.shift == 1;
+    const bool shiftValid =
+        calculator.shift == ShiftState::Off || calculator.shift == ShiftState::On;
     if (!shiftValid || images.faces[static_cast<std::size_t>(calculator.shift)] == nullptr) {
         error = "cannot write " + path + ": the calculator has no faceplate images";
         return false;

@@ -203,7 +203,7 @@ TEST(Artwork, BlankGlyphShowsExactlyThePanel) {
         for (int cell = 0; cell < 13; ++cell) {
             for (std::int32_t y = 0; y < 35; ++y) {
                 for (std::int32_t x = 0; x < 14; ++x) {
-                    ASSERT_EQ(colourAt(*strip, 14 * GlyphIndex::Blank + x, y),
+                    ASSERT_EQ(colourAt(*strip, 14 * static_cast<int>(Glyph::Blank) + x, y),
                               colourAt(*face, 5 + 18 * cell + x, 10 + y))
                         << "face " << id << " cell " << cell << " at " << x << "," << y;
                 }
@@ -295,12 +295,12 @@ TEST(Artwork, GlyphsAreTheSevenSegmentsWhereTheLayoutPutsThem) {
 
     const std::array<const Mask*, 7> segments{&a, &b, &c, &d, &e, &f, &g};
     // Segment letters a..g lit by each glyph, as the glyph table lists them.
-    const std::array<const char*, GlyphIndex::Count> lit{
+    const std::array<const char*, kGlyphCount> lit{
         "abcdef", "bc",    "abdeg", "abcdg", "bcfg",   "acdfg", "acdefg", "abc",   "abcdefg",
         "abcdfg", "",      "d",     "g",     "abcefg", "cdefg", "adef",   "bcdeg", "adefg",
         "aefg",   "bcefg", "f",     "def",   "abf",    "abefg", "af",     "cde",   "bcdef",
         "eg",     "bcdfg", "ceg",   "cdeg",  "efg",    "e",     "abcdefg"};
-    for (int glyph = 0; glyph < GlyphIndex::Count; ++glyph) {
+    for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
         Mask expected{};
         for (const char* s = lit[glyph]; *s != '\0'; ++s)
             expected = unite(expected, *segments[*s - 'a']);

@@ -19,19 +19,19 @@ Rect cellRect(int i) {
 }
 
 Point glyphSource(Glyph glyph) {
-    return {faceplate::kGlyphWidth * glyph, 0};
+    return {faceplate::kGlyphWidth * static_cast<std::int32_t>(glyph), 0};
 }
 
 TEST_F(FaceplateTest, FreshCalculatorShowsZeroPointZeroZero) {
     endBanner();
-    const std::array<Glyph, kShownCells> expected{10, 0, 0, 0, 10, 10, 10, 10, 10, 10, 10, 10, 10};
+    const std::array<int, kShownCells> expected{10, 0, 0, 0, 10, 10, 10, 10, 10, 10, 10, 10, 10};
     for (int i = 0; i < kShownCells; ++i)
-        ASSERT_EQ(display().cells[i], expected[i]) << "cell " << i;
+        ASSERT_EQ(static_cast<int>(display().cells[i]), expected[i]) << "cell " << i;
 
     const RgbSurface surface = paint();
     for (int i = 0; i < kShownCells; ++i) {
         EXPECT_EQ(differencesFromImage(surface, cellRect(i), *images.glyphStrip,
-                                       glyphSource(expected[i])),
+                                       glyphSource(static_cast<Glyph>(expected[i]))),
                   std::vector<std::string>{})
             << "cell " << i;
     }
@@ -71,7 +71,7 @@ class MarkTest : public FaceplateTest {
     // It is drawn over black: the marks after cell 12 stand on the white case, where a white
     // mark would not show as a change.
     std::vector<Point> markPixels(int cell, MarkCode mark) {
-        display().marks.fill(Mark::None);
+        display().marks.fill(MarkCode::None);
         const RgbSurface without = overBlack();
         display().marks[cell] = mark;
         return changedPixels(without, overBlack());
@@ -87,8 +87,8 @@ class MarkTest : public FaceplateTest {
 TEST_F(MarkTest, PointSetsFourPixelsAndCommaSix) {
     endBanner();
     const std::int32_t x0 = faceplate::kCellLeft + faceplate::kCellPitch * 5;
-    const std::vector<Point> point = markPixels(5, Mark::Point);
-    const std::vector<Point> comma = markPixels(5, Mark::Comma);
+    const std::vector<Point> point = markPixels(5, MarkCode::Point);
+    const std::vector<Point> comma = markPixels(5, MarkCode::Comma);
     const std::vector<std::pair<int, int>> pointWanted{
         {x0 + 15, 41}, {x0 + 16, 41}, {x0 + 15, 42}, {x0 + 16, 42}};
     const std::vector<std::pair<int, int>> commaWanted{{x0 + 15, 41}, {x0 + 16, 41}, {x0 + 15, 42},
@@ -108,21 +108,21 @@ TEST_F(MarkTest, PointSetsFourPixelsAndCommaSix) {
 
 TEST_F(MarkTest, AnyCodeAboveOneDrawsTheCommaTail) {
     endBanner();
-    EXPECT_EQ(markPixels(3, 7).size(), 6u);
-    EXPECT_EQ(markPixels(3, -1).size(), 4u);
-    EXPECT_TRUE(markPixels(3, Mark::None).empty());
+    EXPECT_EQ(markPixels(3, MarkCode{7}).size(), 6u);
+    EXPECT_EQ(markPixels(3, MarkCode{-1}).size(), 4u);
+    EXPECT_TRUE(markPixels(3, MarkCode::None).empty());
 }
 
 TEST_F(MarkTest, MarkAfterTheLastCellLandsOutsideThePanel) {
     endBanner();
-    const std::vector<Point> point = markPixels(12, Mark::Point);
+    const std::vector<Point> point = markPixels(12, MarkCode::Point);
     ASSERT_EQ(point.size(), 4u);
     for (const Point& p : point) {
         EXPECT_TRUE(p.x == 236 || p.x == 237) << p.x;
         EXPECT_TRUE(p.y == 41 || p.y == 42) << p.y;
     }
     // On the real face it is white on the white case.
-    display().marks[12] = Mark::Comma;
+    display().marks[12] = MarkCode::Comma;
     const RgbSurface surface = paint();
     for (const auto& [x, y] : {std::pair{236, 41}, {237, 42}, {237, 43}, {236, 44}}) {
         EXPECT_EQ(surface.pixel(x, y), kWhite);
@@ -170,15 +170,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FaceplateTest, ErrorCodesDrawTheirBands) {
     endBanner();
-    display().error = Error::None;
+    display().error = ErrorCode::None;
     const RgbSurface none = paint();
     const Rect where = faceplate::kErrorRect;
     EXPECT_EQ(differencesFromImage(none, where, face(0), {where.left, where.top}),
               std::vector<std::string>{});
 
     std::vector<RgbSurface> bands;
-    for (ErrorCode code = 1; code <= 5; ++code) {
-        display().error = code;
+    for (int code = 1; code <= 5; ++code) {
+        display().error = static_cast<ErrorCode>(code);
         const RgbSurface surface = paint();
         EXPECT_EQ(differencesFromImage(surface, where, *images.errorStrip, {0, 6 * code}),
                   std::vector<std::string>{})
@@ -198,10 +198,10 @@ TEST_F(FaceplateTest, ErrorCodesDrawTheirBands) {
 TEST_F(FaceplateTest, FaceFollowsShift) {
     endBanner();
     const Rect keypad = faceplate::kKeypadRect;
-    calculator.shift = 0;
+    calculator.shift = ShiftState::Off;
     EXPECT_EQ(differencesFromImage(paint(), keypad, face(0), {keypad.left, keypad.top}),
               std::vector<std::string>{});
-    calculator.shift = 1;
+    calculator.shift = ShiftState::On;
     EXPECT_EQ(differencesFromImage(paint(), keypad, face(1), {keypad.left, keypad.top}),
               std::vector<std::string>{});
 }
@@ -218,7 +218,7 @@ class HeldKeyTest : public FaceplateTest, public ::testing::WithParamInterface<H
 TEST_P(HeldKeyTest, CopiedFromThePressedFace) {
     const HeldCase& c = GetParam();
     endBanner();
-    calculator.shift = c.shift;
+    calculator.shift = static_cast<ShiftState>(c.shift);
     calculator.heldKey.reset();
     const RgbSurface released = paint();
 
@@ -282,7 +282,7 @@ TEST_F(TapTest, AKeyTheEngineIgnoresIsStillDrawnPressed) {
 
     constexpr KeyCode kEight = 17;
     press(kEight);
-    EXPECT_EQ(calculator.shift, 0);
+    EXPECT_EQ(calculator.shift, ShiftState::Off);
     const RgbSurface held = paint();
     EXPECT_EQ(
         differencesFromImage(held, cell(kEight), face(2), {cell(kEight).left, cell(kEight).top}),
@@ -295,8 +295,8 @@ TEST_F(FaceplateTest, PaintClippedToTheDisplayLeavesTheKeypadAlone) {
 
     // Change both the display and the face, then repaint the display rectangle only.
     RgbSurface surface = before;
-    calculator.shift = 1;
-    display().error = Error::Func;
+    calculator.shift = ShiftState::On;
+    display().error = ErrorCode::Func;
     appendDigit(display(), 7);
     surface.setClip(faceplate::kDisplayRect);
     paintFaceplate(images, calculator, surface, kWholeFace);
@@ -304,7 +304,7 @@ TEST_F(FaceplateTest, PaintClippedToTheDisplayLeavesTheKeypadAlone) {
     EXPECT_EQ(differences(surface, before, kWholeFace, faceplate::kDisplayRect),
               std::vector<std::string>{});
     EXPECT_FALSE(differences(surface, before, faceplate::kDisplayRect).empty());
-    EXPECT_EQ(differencesFromImage(surface, cellRect(1), *images.glyphStrip, glyphSource(7)),
+    EXPECT_EQ(differencesFromImage(surface, cellRect(1), *images.glyphStrip, glyphSource(Glyph{7})),
               std::vector<std::string>{});
 }
 

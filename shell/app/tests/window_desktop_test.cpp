@@ -127,9 +127,9 @@ TEST_F(Keyboard, TypedKeysComputeAndShiftStaysOneShot) {
     type(Qt::Key_1, "1");
     type(Qt::Key_2, "2");
     type(Qt::Key_S, "s");
-    EXPECT_EQ(calculator().shift, 1);
+    EXPECT_EQ(calculator().shift, ShiftState::On);
     type(Qt::Key_Plus, "+");  // shifted: x²
-    EXPECT_EQ(calculator().shift, 0);
+    EXPECT_EQ(calculator().shift, ShiftState::Off);
     EXPECT_DOUBLE_EQ(calculator().display->value, 144.0);
     type(Qt::Key_Minus, "-");
     type(Qt::Key_4, "4");
@@ -308,7 +308,7 @@ TEST_F(Clipboard, CtrlVReadsGroupingByTheMarksTheDisplayUses) {
     QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(readNumber(*window->calculator()->display, false), -1234.56);
     tapKeys({Key::Clear, Key::Shift, Key::Point});  // the comma becomes the decimal mark
-    ASSERT_EQ(calculator().display->decimalMark, Mark::Comma);
+    ASSERT_EQ(calculator().display->decimalMark, MarkCode::Comma);
     QGuiApplication::clipboard()->setText(QString::fromUtf8("\u20AC 1.234,5"));
     QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(readNumber(*window->calculator()->display, false), 1234.5);
@@ -323,7 +323,7 @@ TEST_F(Clipboard, CtrlVWithShiftArmedStillKeysDigits) {
     tapKey(Key::Shift);
     QGuiApplication::clipboard()->setText("42");
     QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(calculator().shift, 0);
+    EXPECT_EQ(calculator().shift, ShiftState::Off);
     EXPECT_DOUBLE_EQ(readNumber(*window->calculator()->display, false), 42.0);
 }
 
@@ -411,7 +411,7 @@ TEST_F(Accessibility, ThePressActionTapsTheKey) {
               events.end());
     pressKey("SHIFT");
     pressKey("+");  // x²
-    EXPECT_EQ(calculator().shift, 0);
+    EXPECT_EQ(calculator().shift, ShiftState::Off);
     EXPECT_DOUBLE_EQ(calculator().display->value, 9.0);
     EXPECT_EQ(item(QAccessible::StaticText)->actionInterface(), nullptr);
 }

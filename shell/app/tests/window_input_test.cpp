@@ -18,11 +18,11 @@ struct Snapshot {
     bool shiftShown = false;
     bool pendShown = false;
     bool beginMode = false;
-    ErrorCode error = Error::None;
+    ErrorCode error = ErrorCode::None;
     bool messageActive = false;
     double value = 0.0;
     PrefixMode prefix = PrefixMode::None;
-    std::int32_t shift = 0;
+    ShiftState shift = ShiftState::Off;
     std::int32_t depth = 0;
     std::array<PendingOp, kLevels> pending{};
     bool isOn = true;
@@ -118,12 +118,12 @@ TEST_F(PenInput, CellStripsOutsideTheKeypadSwitchFullScreenInstead) {
 
 TEST_F(PenInput, ShiftStaysArmedAcrossAGapTap) {
     tapKey(Key::Shift);
-    ASSERT_EQ(calculator().shift, 1);
+    ASSERT_EQ(calculator().shift, ShiftState::On);
     tap(49, 160);
-    EXPECT_EQ(calculator().shift, 1);
+    EXPECT_EQ(calculator().shift, ShiftState::On);
     EXPECT_TRUE(calculator().display->shiftShown);
     tapKey(Key::Digit5);
-    EXPECT_EQ(calculator().shift, 0);
+    EXPECT_EQ(calculator().shift, ShiftState::Off);
 }
 
 TEST_F(PenInput, RightButtonIsNotThePen) {

@@ -6,14 +6,14 @@ namespace tabulor {
 
 namespace {
 
-std::uint32_t readU32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+std::uint32_t readU32(std::span<const std::uint8_t> bytes, std::size_t at) {
     if (at + 4 > bytes.size()) return 0;
     return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
            static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
            static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
-std::uint16_t readU16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+std::uint16_t readU16(std::span<const std::uint8_t> bytes, std::size_t at) {
     if (at + 2 > bytes.size()) return 0;
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <span>
 #include <vector>
 
@@ -26,8 +27,29 @@ inline constexpr int PressedShiftedFace = 131;
 
 inline constexpr std::size_t kBitmapHeaderSize = 40;
 
+// Image bytes start on a cache line, so where the pixel rows fall against cache lines does not
+// depend on what the heap happened to hold before the images were loaded.
+template <typename T>
+struct CacheLineAllocator {
+    using value_type = T;
+    static constexpr std::align_val_t kAlignment{64};
+
+    CacheLineAllocator() = default;
+    template <typename U>
+    constexpr CacheLineAllocator(const CacheLineAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t n) {
+        return static_cast<T*>(::operator new(n * sizeof(T), kAlignment));
+    }
+    void deallocate(T* p, std::size_t n) noexcept {
+        ::operator delete(p, n * sizeof(T), kAlignment);
+    }
+    friend bool operator==(const CacheLineAllocator&, const CacheLineAllocator&) = default;
+};
+
 struct Image {
-    std::vector<std::uint8_t> bytes;  // header, colour table and pixel rows, as stored
+    // Header, colour table and pixel rows, as stored.
+    std::vector<std::uint8_t, CacheLineAllocator<std::uint8_t>> bytes;
 };
 
 struct PaletteEntry {

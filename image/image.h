@@ -41,9 +41,8 @@ struct CacheLineAllocator {
     T* allocate(std::size_t n) {
         return static_cast<T*>(::operator new(n * sizeof(T), kAlignment));
     }
-    void deallocate(T* p, std::size_t n) noexcept {
-        ::operator delete(p, n * sizeof(T), kAlignment);
-    }
+    // The unsized form: clang offers the sized one only with -fsized-deallocation.
+    void deallocate(T* p, std::size_t) noexcept { ::operator delete(p, kAlignment); }
     friend bool operator==(const CacheLineAllocator&, const CacheLineAllocator&) = default;
 };
 

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -15,113 +13,85 @@ namespace tabulor {
 namespace {
 
 constexpr int kMaxPrecision = 20;
+constexpr int kFaithfulDigits = 15;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The conversion at the given precision, correctly rounded (an exact halfway case to even).
-NumberText printWith(double value, std::chars_format format, int precision) {
+// A finite magnitude's decimal digits, d1.d2…d15 × 10^exponent, rounded at `count` of them;
+// digits past `count` are zeros, and no digits (count 0) is zero.
+struct Digits {
+    std::array<char, kFaithfulDigits> digits{};
+    int count = 0;
+    int exponent = 0;
+
+    // The digit standing at 10^place.
+    char at(int place) const {
+        const int index = exponent - place;
+        return index >= 0 && index < count ? digits[index] : '0';
+    }
+};
+
+// |value| correctly rounded to the 15 significant digits a double carries faithfully; what lies
+// beyond them is the noise of the binary representation, not part of the number.
+Digits faithfulDigits(double value) {
+    Digits result;
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0) return result;
+    // d.dddddddddddddde±XX[X]
+    std::array<char, 32> text{};
+    const auto printed = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                       std::chars_format::scientific, kFaithfulDigits - 1);
+    const char* const start = text.data();
+    const char* const e = std::find(start, static_cast<const char*>(printed.ptr), 'e');
+    result.digits[0] = text[0];
+    std::copy(start + 2, e, result.digits.begin() + 1);
+    result.count = kFaithfulDigits;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), printed.ptr, result.exponent);
+    return result;
+}
+
+// The digits rounded at 10^place, a halfway case away from zero: a digit of 5 or more right of
+// the place rounds up, since the faithful digits are all there is of the number.
+Digits roundAtPlace(Digits number, int place) {
+    const int kept = number.exponent - place + 1;  // digits from the leading one down to place
+    if (number.count == 0 || kept >= number.count) return number;
+    const bool up = kept >= 0 && number.digits[kept] >= '5';
+    number.count = std::max(kept, 0);
+    if (!up) return number;
+    int at = number.count - 1;
+    while (at >= 0 && number.digits[at] == '9')
+        --at;
+    if (at < 0) {
+        // Only nines, or nothing, were kept: the result is the next power of ten.
+        number.digits[0] = '1';
+        number.count = 1;
+        number.exponent = place + kept;
+        return number;
+    }
+    ++number.digits[at];
+    number.count = at + 1;
+    return number;
+}
+
+// Infinities and values that are not numbers, as the standard conversion spells them.
+NumberText printNonFinite(double value) {
     NumberText text;
-    const auto result = std::to_chars(text.chars.data(), text.chars.data() + text.chars.size(),
-                                      value, format, precision);
-    // Only fixed notation of a huge value overruns the buffer; the display prints fixed only
-    // below 1e13, and an overlong result comes back empty rather than cut.
-    text.size = result.ec == std::errc{} ? static_cast<int>(result.ptr - text.chars.data()) : 0;
+    const auto result =
+        std::to_chars(text.chars.data(), text.chars.data() + text.chars.size(), value);
+    text.size = static_cast<int>(result.ptr - text.chars.data());
     return text;
 }
 
-// Where the mantissa ends: at the 'e' of scientific notation, else at the end.
-int mantissaEnd(const NumberText& text) {
-    const std::string_view view = textOf(text);
-    const std::size_t ePos = view.find('e');
-    return ePos == std::string_view::npos ? text.size : static_cast<int>(ePos);
-}
+class TextWriter {
+  public:
+    explicit TextWriter(NumberText& text) : text_(text) { text_.size = 0; }
+    void put(char c) { text_.chars[text_.size++] = c; }
 
-// The decimal exponent of a scientific text from to_chars: a sign and at least two digits after
-// the 'e', which stands after the optional minus, the digit and, for precision > 0, the point
-// and the decimals.
-int exponentOf(const NumberText& text, bool negative, int precision) {
-    int at = (negative ? 1 : 0) + 1 + (precision > 0 ? precision + 1 : 0) + 1;
-    if (at >= text.size) return 0;
-    const bool exponentNegative = text.chars[at] == '-';
-    int exponent = 0;
-    for (++at; at < text.size; ++at)
-        exponent = exponent * 10 + (text.chars[at] - '0');
-    return exponentNegative ? -exponent : exponent;
-}
-
-// 5^0 .. 5^22; 5^23 exceeds any 53-bit mantissa.
-constexpr std::array<std::uint64_t, 23> kPowersOfFive = [] {
-    std::array<std::uint64_t, 23> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& p : powers) {
-        p = power;
-        power *= 5;
-    }
-    return powers;
-}();
-
-// Whether |value| lies exactly halfway between two neighbouring multiples of 10^place, that is
-// whether 2|value| / 10^place is an odd integer. With |value| = m · 2^e and m odd, that quotient
-// is m · 2^(e+1−place) / 5^place: odd and whole only when e + 1 = place and, for a positive
-// place, 5^place divides m.
-bool isHalfway(double value, int place) {
-    constexpr int kMantissaBits = 52;
-    constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kMantissaBits) - 1;
-    constexpr int kExponentMask = 0x7FF;
-    constexpr int kBias = 1075;  // 1023 plus the 52 fraction bits
-
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    const int biased = static_cast<int>((bits >> kMantissaBits) & kExponentMask);
-    std::uint64_t m = bits & kFractionMask;
-    int e = 1 - kBias;  // subnormal
-    if (biased != 0) {
-        m |= std::uint64_t{1} << kMantissaBits;
-        e = biased - kBias;
-    }
-    if (m == 0) return false;
-    const int zeros = std::countr_zero(m);
-    m >>= zeros;
-    e += zeros;
-    if (e + 1 != place) return false;
-    if (place <= 0) return true;
-    if (place >= static_cast<int>(kPowersOfFive.size())) return false;
-    return m % kPowersOfFive[place] == 0;
-}
-
-// The conversion at the given precision (0..kMaxPrecision), correctly rounded, with an exact
-// halfway case rounded away from zero (0.125 to two places is 0.13, 2.5 to none is 3) where
-// to_chars rounds it to even.
-NumberText printRounded(double value, std::chars_format format, int precision) {
-    const NumberText nearest = printWith(value, format, precision);
-    if (nearest.size == 0 || !std::isfinite(value) || value == 0.0) return nearest;
-    // The place of the last digit kept. A scientific text that carried into a new power of ten
-    // (9.5 to no places is 1e+01) names an exponent one too high; the place found from it then
-    // sees no halfway case, and rightly so: such a case was rounded up, away from zero, already.
-    const int lastPlace = format == std::chars_format::scientific
-                              ? exponentOf(nearest, std::signbit(value), precision) - precision
-                              : -precision;
-    if (!isHalfway(value, lastPlace)) return nearest;
-
-    // One more digit is exact: the digits kept truncated, then a 5. Even rounding chose the
-    // truncation when its last digit is even; then that digit goes up by one (never past 9).
-    // When it is odd, even rounding went up, away from zero, already.
-    NumberText exact = printWith(value, format, precision + 1);
-    const int end = mantissaEnd(exact);
-    if (exact.size == 0 || end < 2 || exact.chars[end - 1] != '5') return nearest;
-    int last = end - 2;
-    if (exact.chars[last] == '.') --last;  // no decimals kept: the point goes too
-    const char digit = exact.chars[last];
-    if ((digit - '0') % 2 != 0) return nearest;
-    exact.chars[last] = static_cast<char>(digit + 1);
-    // Close the gap left by the dropped digits (the 5, and the point when nothing follows it).
-    const int removed = end - (last + 1);
-    std::copy(exact.chars.begin() + end, exact.chars.begin() + exact.size,
-              exact.chars.begin() + last + 1);
-    exact.size -= removed;
-    return exact;
-}
+  private:
+    NumberText& text_;
+};
 
 }  // namespace
 
@@ -130,49 +100,61 @@ std::string_view textOf(const NumberText& text) {
 }
 
 SignificantDigits roundToSignificant(double magnitude) {
-    // d.dddddddddddde±XX: the digit before the point and twelve after it are the 13 digits.
-    const NumberText printed =
-        printRounded(magnitude, std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view view = textOf(printed);
     SignificantDigits result;
     result.digits.fill('0');
-    const std::size_t ePos = view.find('e');
-    if (ePos == std::string_view::npos || ePos < 14) {
-        result.exponent = 1;
-        return result;
-    }
-    result.digits[0] = view[0];
-    std::copy(view.begin() + 2, view.begin() + 14, result.digits.begin() + 1);
-    result.exponent = exponentOf(printed, false, kSignificantDigits - 1) + 1;
+    result.exponent = 1;
+    const Digits faithful = faithfulDigits(magnitude);
+    if (faithful.count == 0) return result;
+    const Digits rounded = roundAtPlace(faithful, faithful.exponent - (kSignificantDigits - 1));
+    for (int k = 0; k < kSignificantDigits; ++k)
+        result.digits[k] = rounded.at(rounded.exponent - k);
+    result.exponent = rounded.exponent + 1;
     return result;
 }
 
 NumberText printFixed(double value, int precision) {
-    return printRounded(value, std::chars_format::fixed, std::clamp(precision, 0, kMaxPrecision));
+    if (!std::isfinite(value)) return printNonFinite(value);
+    precision = std::clamp(precision, 0, kMaxPrecision);
+    const Digits digits = roundAtPlace(faithfulDigits(value), -precision);
+    const bool negative = std::signbit(value);
+    const int top = digits.count > 0 ? std::max(digits.exponent, 0) : 0;
+    NumberText text;
+    // A huge value has more integer digits than the text holds; the display prints fixed only
+    // below 1e13, and an overlong result comes back empty rather than cut.
+    if (negative + top + 1 + (precision > 0 ? precision + 1 : 0) >
+        static_cast<int>(text.chars.size()))
+        return text;
+    TextWriter out(text);
+    if (negative) out.put('-');
+    for (int place = top; place >= 0; --place)
+        out.put(digits.at(place));
+    if (precision > 0) out.put('.');
+    for (int place = -1; place >= -precision; --place)
+        out.put(digits.at(place));
+    return text;
 }
 
 NumberText printScientific(double value, int precision) {
-    const NumberText raw =
-        printRounded(value, std::chars_format::scientific, std::clamp(precision, 0, kMaxPrecision));
-    const std::string_view view = textOf(raw);
-    const std::size_t ePos = view.find('e');
-    if (ePos == std::string_view::npos || ePos + 2 > view.size()) return raw;
-
-    // The conversion writes at least two exponent digits; the display wants exactly three.
-    const std::string_view exponentDigits = view.substr(ePos + 2);
-    NumberText padded;
-    int size = 0;
-    const auto put = [&padded, &size](char c) {
-        if (size < static_cast<int>(padded.chars.size())) padded.chars[size++] = c;
-    };
-    for (std::size_t i = 0; i < ePos + 2; ++i)
-        put(view[i]);
-    for (std::size_t missing = exponentDigits.size(); missing < 3; ++missing)
-        put('0');
-    for (const char c : exponentDigits)
-        put(c);
-    padded.size = size;
-    return padded;
+    if (!std::isfinite(value)) return printNonFinite(value);
+    precision = std::clamp(precision, 0, kMaxPrecision);
+    const Digits faithful = faithfulDigits(value);
+    const Digits digits = roundAtPlace(faithful, faithful.exponent - precision);
+    const int exponent = digits.count > 0 ? digits.exponent : 0;
+    NumberText text;
+    TextWriter out(text);
+    if (std::signbit(value)) out.put('-');
+    out.put(digits.at(exponent));
+    if (precision > 0) out.put('.');
+    for (int k = 1; k <= precision; ++k)
+        out.put(digits.at(exponent - k));
+    out.put('e');
+    out.put(exponent < 0 ? '-' : '+');
+    int magnitude = std::abs(exponent);
+    for (int divisor = 100; divisor > 0; divisor /= 10) {
+        out.put(static_cast<char>('0' + magnitude / divisor));
+        magnitude %= divisor;
+    }
+    return text;
 }
 
 NumberSyntax scanNumber(std::string_view text) {

@@ -16,9 +16,11 @@ struct NumberText {
 
 std::string_view textOf(const NumberText& text);
 
-// Every conversion below rounds to nearest, and a value exactly halfway between two candidates
-// away from zero (0.125 to two places is 0.13, −2.5 to none is −3), the way amounts of money are
-// expected to round; std::to_chars and printf would round such a case to even.
+// Every conversion below first rounds the double to the 15 significant digits a double carries
+// faithfully (what lies beyond them is the noise of the binary representation), then rounds
+// those digits at the place asked for, a halfway case away from zero, the way amounts of money
+// are expected to round: 1.085, stored just below itself, is 1.09 to two places; 0.125 is 0.13;
+// −2.5 to none is −3. std::to_chars and printf would give 1.08, 0.12 and −2.
 
 // A non-negative finite magnitude rounded at 13 significant digits, read as
 // 0.d1d2…d13 × 10^exponent. Zero gives thirteen zeros and exponent 1.

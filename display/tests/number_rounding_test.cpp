@@ -1,8 +1,9 @@
 // The display's decimal conversions against an exact reference: each double's exact decimal
-// expansion (worked out with big integers, no floating-point conversion involved), rounded at
-// the place asked for. Halfway cases must round away from zero and every other value to
-// nearest; the same reference with halfway cases rounded to even must reproduce std::to_chars,
-// the conversion the display used before, so that only the halfway cases moved.
+// expansion (worked out with big integers, no floating-point conversion involved) rounded to
+// 15 significant digits, then at the place asked for, a halfway case of those digits away from
+// zero. The exact expansion rounded at the place directly, halfway cases to even, must
+// reproduce std::to_chars, so that the reference itself is known to be right where no tie is
+// involved.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,6 +52,8 @@ struct ExactDecimal {
     }
     bool isZero() const { return lastNonZero < 0; }
 };
+
+constexpr int kFaithfulDigits = 15;
 
 // A natural number in base 10^9, least significant limb first, big enough for 2^1024 and for
 // 2^53 · 5^1074.
@@ -185,6 +188,22 @@ Rounded roundAt(const ExactDecimal& x, int place) {
     return result;
 }
 
+// x correctly rounded to its first 15 significant digits, as an exact decimal of its own.
+void roundToFaithful(const ExactDecimal& x, ExactDecimal& faithful) {
+    if (x.isZero()) {
+        faithful = x;
+        return;
+    }
+    const int place = x.leadingPlace() - (kFaithfulDigits - 1);
+    const Text digits = roundAt(x, place).toEven;
+    std::copy(digits.chars.begin(), digits.chars.begin() + digits.size, faithful.digits.begin());
+    faithful.length = digits.size;
+    faithful.fractionDigits = -place;
+    faithful.lastNonZero = faithful.length - 1;
+    while (faithful.lastNonZero >= 0 && faithful.digits[faithful.lastNonZero] == '0')
+        --faithful.lastNonZero;
+}
+
 // What printFixed writes from round(|value| · 10^precision): into 48 characters, or nothing
 // when the text is longer.
 Text fixedText(bool negative, const Text& q, int precision) {
@@ -250,6 +269,7 @@ class RoundingChecker {
         if (!std::isfinite(value) || failures_ >= kReportedFailures) return;
         const bool negative = std::signbit(value);
         exactDecimal(value, exact_);
+        roundToFaithful(exact_, faithful_);
         for (int precision = 0; precision <= kLastFixedPrecision; ++precision)
             checkFixed(value, negative, precision);
         for (int precision = 0; precision <= kLastScientificPrecision; ++precision)
@@ -265,16 +285,22 @@ class RoundingChecker {
     static constexpr int kReportedFailures = 20;
 
     void checkFixed(double value, bool negative, int precision) {
+        // A text too long for the 48 characters is not worked out digit by digit.
+        const auto fits = [negative, precision](const ExactDecimal& x) {
+            const int wholeDigits = std::max(x.leadingPlace(), 0) + 1;
+            return negative + wholeDigits + (precision > 0 ? precision + 1 : 0) <= 48;
+        };
         Text awayFromZero;
         Text toEven;
-        // A text too long for the 48 characters is not worked out digit by digit.
-        const int wholeDigits = std::max(exact_.leadingPlace(), 0) + 1;
-        if (negative + wholeDigits + (precision > 0 ? precision + 1 : 0) <= 48) {
-            const Rounded q = roundAt(exact_, -precision);
+        bool halfway = false;
+        if (fits(faithful_)) {
+            const Rounded q = roundAt(faithful_, -precision);
             awayFromZero = fixedText(negative, q.awayFromZero, precision);
-            toEven = q.halfway ? fixedText(negative, q.toEven, precision) : awayFromZero;
-            if (q.halfway && awayFromZero.view() != toEven.view()) ++halfwayCases_;
+            halfway = q.halfway;
         }
+        if (fits(exact_))
+            toEven = fixedText(negative, roundAt(exact_, -precision).toEven, precision);
+        if (halfway && awayFromZero.view() != toEven.view()) ++halfwayCases_;
         expectSame(value, "printFixed", precision, textOf(printFixed(value, precision)),
                    awayFromZero.view());
         expectSame(value, "to_chars fixed", precision,
@@ -282,25 +308,30 @@ class RoundingChecker {
     }
 
     void checkScientific(double value, bool negative, int precision) {
-        Rounded q;
-        int exponent = 0;
+        Text awayFromZero;
+        Text toEven;
         if (exact_.isZero()) {
+            Text zeros;
             for (int i = 0; i <= precision; ++i)
-                q.toEven.put('0');
-            q.awayFromZero = q.toEven;
+                zeros.put('0');
+            awayFromZero = scientificText(negative, zeros, 0, precision, 3);
+            toEven = scientificText(negative, zeros, 0, precision, 2);
         } else {
-            exponent = exact_.leadingPlace();
-            q = roundAt(exact_, exponent - precision);
-            if (q.halfway && q.awayFromZero.view() != q.toEven.view()) {
+            const int exponent = faithful_.leadingPlace();
+            const Rounded q = roundAt(faithful_, exponent - precision);
+            awayFromZero = scientificText(negative, q.awayFromZero, exponent, precision, 3);
+            const int exactExponent = exact_.leadingPlace();
+            toEven = scientificText(negative, roundAt(exact_, exactExponent - precision).toEven,
+                                    exactExponent, precision, 2);
+            if (q.halfway && awayFromZero.view() != toEven.view()) {
                 ++halfwayCases_;
                 if (exponent - precision > 0) ++halfwayAboveUnits_;
             }
         }
         expectSame(value, "printScientific", precision, textOf(printScientific(value, precision)),
-                   scientificText(negative, q.awayFromZero, exponent, precision, 3).view());
+                   awayFromZero.view());
         expectSame(value, "to_chars scientific", precision,
-                   toChars(value, std::chars_format::scientific, precision).view(),
-                   scientificText(negative, q.toEven, exponent, precision, 2).view());
+                   toChars(value, std::chars_format::scientific, precision).view(), toEven.view());
     }
 
     // The 13 digits of the full-mantissa view and of the notation choice.
@@ -312,10 +343,10 @@ class RoundingChecker {
             for (int i = 0; i < kSignificantDigits; ++i)
                 expected.put('0');
         } else {
-            const Rounded q = roundAt(exact_, exact_.leadingPlace() - kPrecision);
+            const Rounded q = roundAt(faithful_, faithful_.leadingPlace() - kPrecision);
             expected = q.awayFromZero;
             expected.size = kSignificantDigits;
-            exponent = exact_.leadingPlace() + 1 + (q.awayFromZero.size > kSignificantDigits);
+            exponent = faithful_.leadingPlace() + 1 + (q.awayFromZero.size > kSignificantDigits);
         }
         const SignificantDigits rounded = roundToSignificant(std::fabs(value));
         const std::string_view digits(rounded.digits.data(), rounded.digits.size());
@@ -336,12 +367,13 @@ class RoundingChecker {
     }
 
     ExactDecimal exact_;
+    ExactDecimal faithful_;
     int failures_ = 0;
     long halfwayCases_ = 0;
     long halfwayAboveUnits_ = 0;
 };
 
-TEST(DecimalConversion, HalfwayCasesRoundAwayFromZeroAndAllOthersToNearest) {
+TEST(DecimalConversion, FifteenDigitsThenHalfwayCasesAwayFromZero) {
     constexpr long kSamples = TABULOR_ROUNDING_SAMPLES;
     std::mt19937_64 random(20240612);
     const auto below = [&random](std::uint64_t bound) {

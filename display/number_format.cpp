@@ -160,10 +160,10 @@ void showNumber(Display& display, double value) {
 }
 
 void showFullMantissa(Display& display) {
-    // The view shows `value` as it stands, without parsing the cells. An entry being keyed is
-    // ended first, so that keys after the view start a new number instead of writing into the
-    // message's cells at the old cursor position; while the view is on, readNumber yields
-    // `value`, the number the view shows.
+    // The view shows `value` as it stands, without parsing the cells (the key parses an entry
+    // being keyed first). The entry's positions are ended, so that keys after the view start a
+    // new number instead of writing into the message's cells at the old cursor position; while
+    // the view is on, readNumber yields `value`, the number the view shows.
     forgetEntryPositions(display);
 
     const double value = display.value;

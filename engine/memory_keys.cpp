@@ -42,7 +42,10 @@ void pressStorageOperator(Calculator& calculator, PendingOp op) {
 
 void pressDisplayKey(Calculator& calculator) {
     if (calculator.prefixMode == PrefixMode::DisplayFormat) {
-        showFullMantissa(*calculator.display);
+        Display& display = *calculator.display;
+        // The number being keyed is what the view shows, and it stays the operand.
+        if (display.entryPending && !display.messageActive) readNumber(display, false);
+        showFullMantissa(display);
         calculator.prefixMode = PrefixMode::None;
     } else {
         calculator.prefixMode = PrefixMode::DisplayFormat;

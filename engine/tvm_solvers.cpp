@@ -26,6 +26,12 @@ double discountFactor(double s, double n) {
     return std::pow(s, exponent);
 }
 
+// Where 1 + i is 1 (a zero rate, or one too small to move it) the equation is the balance
+// without interest, PV + PMT·N + FV = 0, and every closed form solves that instead.
+bool withoutInterest(double s) {
+    return s == 1.0;
+}
+
 double refuse(double held, ErrorCode& error) {
     error = ErrorCode::Tvm;
     return held;
@@ -121,7 +127,10 @@ double solvePayment(const TvmRegisters& tvm, bool beginMode, ErrorCode& error) {
     const double s = i + 1.0;
     const double z = discountFactor(s, tvm.n);
     const double q = 1.0 - z;
-    if (i == 0.0) return refuse(tvm.payment, error);
+    if (withoutInterest(s)) {
+        if (tvm.n == 0.0) return refuse(tvm.payment, error);
+        return -(tvm.presentValue + tvm.futureValue) / tvm.n;
+    }
     if (beginMode && s == 0.0) return refuse(tvm.payment, error);
     if (q == 0.0) return refuse(tvm.payment, error);
 
@@ -135,9 +144,7 @@ double solvePresentValue(const TvmRegisters& tvm, bool beginMode, ErrorCode& err
     const double i = periodRate(tvm);
     const double s = i + 1.0;
     const double z = discountFactor(s, tvm.n);
-    if (i == 0.0) return refuse(tvm.presentValue, error);
-    // A rate too small to move 1 + i would drop the payments and answer −FV.
-    if (s == 1.0) return refuse(tvm.presentValue, error);
+    if (withoutInterest(s)) return -((tvm.payment * tvm.n) + tvm.futureValue);
 
     double b = ((1.0 - z) * (-1.0 / i)) * tvm.payment;
     if (beginMode) b = s * b;
@@ -150,7 +157,8 @@ double solveFutureValue(const TvmRegisters& tvm, bool beginMode, ErrorCode& erro
     const double s = i + 1.0;
     const double z = discountFactor(s, tvm.n);
     const double q = 1.0 - z;
-    if (i == 0.0 || q == 0.0) return refuse(tvm.futureValue, error);
+    if (withoutInterest(s)) return -((tvm.payment * tvm.n) + tvm.presentValue);
+    if (q == 0.0) return refuse(tvm.futureValue, error);
 
     double b = -((q / i) * tvm.payment);
     if (beginMode) b = s * b;
@@ -161,9 +169,13 @@ double solveN(TvmRegisters& tvm, bool beginMode, ErrorCode& error) {
     if (tvm.paymentsPerYear == 0.0) return refuse(tvm.n, error);
     const double i = periodRate(tvm);
     const double s = i + 1.0;
-    if (i == 0.0 || !(s > 0.0)) return refuse(tvm.n, error);
-    // log10(s) would be 0 and the answer infinite or undefined.
-    if (s == 1.0) return refuse(tvm.n, error);
+    if (withoutInterest(s)) {
+        if (tvm.payment == 0.0) return refuse(tvm.n, error);
+        const double n = -(tvm.presentValue + tvm.futureValue) / tvm.payment;
+        tvm.years = n / tvm.paymentsPerYear;
+        return n;
+    }
+    if (!(s > 0.0)) return refuse(tvm.n, error);
 
     const double p = beginMode ? tvm.payment * s : tvm.payment;
     const double d = tvm.futureValue * i - p;
@@ -191,16 +203,19 @@ double solveInterest(const TvmRegisters& tvm, bool beginMode, int decimals, Erro
     }
     const double tol = std::pow(10.0, -(decimals + 1));
 
+    // When the payments balance without interest, the rate is exactly 0.
+    const double balance = ((tvm.payment * tvm.n) + tvm.presentValue) + tvm.futureValue;
+    const bool balancesAtZero = std::fabs(balance) <= tol;
+
     std::optional<double> rate = bracketAndNarrow(tvm, beginMode, tol);
     if (rate && *rate < kSmallestRate) {
-        // When the payments balance without interest, the answer is exactly 0; otherwise the
-        // rate is noise, and the second search decides as if the first had failed.
-        const double balance = ((tvm.payment * tvm.n) + tvm.presentValue) + tvm.futureValue;
-        if (std::fabs(balance) <= tol) return 0.0;
+        // A rate this small is either that zero or noise; for noise the second search decides
+        // as if the first had failed.
+        if (balancesAtZero) return 0.0;
         rate.reset();
     }
     if (!rate) rate = scanAndBisect(tvm, beginMode, tol);
-    if (!rate) return kSearchFailed;
+    if (!rate) return balancesAtZero ? 0.0 : kSearchFailed;
     return *rate * 100.0;
 }
 

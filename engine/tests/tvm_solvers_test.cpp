@@ -227,28 +227,22 @@ struct Refusal {
 TEST(TvmRefusals, LeaveTheRegisterAndRaiseErrorTvm) {
     const std::vector<Refusal> refusals = {
         {"payment, no P/YR", makeRegisters(360, 6, 100000, 0, 0, 0), false, Unknown::Payment},
-        {"payment, zero rate", makeRegisters(360, 0, 100000, 0, 0, 12), false, Unknown::Payment},
         {"payment in advance, 1 + i = 0", makeRegisters(360, -1200, 100000, 0, 0, 12), true,
          Unknown::Payment},
         {"payment, no periods", makeRegisters(0, 6, 100000, 0, 0, 12), false, Unknown::Payment},
+        {"payment, no periods at a zero rate", makeRegisters(0, 0, 100000, 0, 0, 12), false,
+         Unknown::Payment},
         {"present value, no P/YR", makeRegisters(10, 5, 0, -100, 0, 0), false,
          Unknown::PresentValue},
-        {"present value, zero rate", makeRegisters(10, 0, 0, -100, 0, 1), false,
-         Unknown::PresentValue},
-        {"present value, rate too small to move 1 + i", makeRegisters(10, 1e-14, 0, -100, 50, 12),
-         false, Unknown::PresentValue},
         {"future value, no P/YR", makeRegisters(10, 5, -1000, 0, 0, 0), false,
-         Unknown::FutureValue},
-        {"future value, zero rate", makeRegisters(10, 0, -1000, 0, 0, 1), true,
          Unknown::FutureValue},
         {"future value, no periods", makeRegisters(0, 5, -1000, -10, 0, 1), false,
          Unknown::FutureValue},
         {"term, no P/YR", makeRegisters(0, 6, 100000, -599.55, 0, 0), false, Unknown::N},
-        {"term, zero rate", makeRegisters(0, 0, 100000, -599.55, 0, 12), false, Unknown::N},
+        {"term, no payment at a zero rate", makeRegisters(0, 0, 100000, 0, -100000, 12), false,
+         Unknown::N},
         {"term, 1 + i = 0", makeRegisters(0, -1200, 100000, -599.55, 0, 12), false, Unknown::N},
         {"term, 1 + i below 0", makeRegisters(0, -2400, 100000, -599.55, 0, 12), false, Unknown::N},
-        {"term, rate too small to move 1 + i", makeRegisters(0, 1e-14, 100000, -599.55, 0, 12),
-         false, Unknown::N},
         {"term, FV x i equals the payment", makeRegisters(0, 6, 100000, 0, 0, 12), false,
          Unknown::N},
         {"term, payment below the interest", makeRegisters(0, 6, 100000, -100, 0, 12), false,
@@ -270,6 +264,33 @@ TEST(TvmRefusals, LeaveTheRegisterAndRaiseErrorTvm) {
         EXPECT_EQ(result, held);
         EXPECT_EQ(error, ErrorCode::Tvm);
         EXPECT_EQ(tvm.years, heldYears);
+    }
+}
+
+// Where 1 + i is 1, a zero rate or one too small to move it, the flows balance without interest,
+// in either timing.
+TEST(TvmClosedForms, WithoutInterestTheFlowsBalance) {
+    struct ZeroRate {
+        Unknown unknown;
+        TvmRegisters tvm;
+        double expected;
+    };
+    const std::vector<ZeroRate> cases = {
+        {Unknown::Payment, makeRegisters(60, 0, 48000, 0, -3000, 12), -750.0},
+        {Unknown::PresentValue, makeRegisters(10, 1e-14, 0, -100, 50, 12), 950.0},
+        {Unknown::FutureValue, makeRegisters(24, 0, 10000, -500, 0, 12), 2000.0},
+        {Unknown::N, makeRegisters(0, 1e-14, 48000, -800, 0, 12), 60.0},
+    };
+    for (const ZeroRate& c : cases) {
+        for (const bool beginMode : {false, true}) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(c.unknown)) +
+                         (beginMode ? ", BEGIN" : ", END"));
+            TvmRegisters tvm = c.tvm;
+            ErrorCode error = ErrorCode::None;
+            EXPECT_EQ(solveFor(c.unknown, tvm, beginMode, 2, error), c.expected);
+            EXPECT_EQ(error, ErrorCode::None);
+            if (c.unknown == Unknown::N) EXPECT_EQ(tvm.years, 5.0);
+        }
     }
 }
 
@@ -311,8 +332,6 @@ struct NoSolution {
 
 TEST(TvmRateSearch, ProblemsWithoutPositiveRateFailQuietly) {
     const std::vector<NoSolution> problems = {
-        // The only root is a rate of exactly 0, which has no solution.
-        {"rate of zero", makeRegisters(10, 0, -100, 0, 100, 12)},
         // The first guess is 0 and every trial stays there.
         {"no payment, no future value", makeRegisters(10, 0, -100, 0, 0, 1)},
         // Growing 100 into 90 takes a negative rate, which is never answered.

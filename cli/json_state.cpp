@@ -2,6 +2,7 @@
 
 #include "cli/json_line.h"
 #include "display/display_text.h"
+#include "display/message_table.h"
 
 namespace tabulor {
 
@@ -24,19 +25,7 @@ nlohmann::ordered_json tvmJson(const TvmRegisters& tvm) {
 // null while a number (or keyed input) shows.
 nlohmann::ordered_json messageJson(const Display& display) {
     if (!display.messageActive) return nullptr;
-    switch (display.messageKind) {
-        case MessageKind::Banner:
-            return "banner";
-        case MessageKind::Overflow:
-            return "overflow";
-        case MessageKind::NoSolution:
-            return "no-solution";
-        case MessageKind::FullMantissa:
-            return "full-mantissa";
-        case MessageKind::PaymentsPerYear:
-            return "payments-per-year";
-    }
-    return nullptr;
+    return messageEntry(display.messageKind).name;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "display/cell_access.h"
 #include "display/display.h"
+#include "display/message_table.h"
 #include "display/number_text.h"
 
 namespace tabulor {
@@ -19,7 +20,6 @@ constexpr int kNumberCells = kShownCells - 1;
 constexpr int kLargePrecisionLimit = 7;
 constexpr int kSmallPrecisionLimit = 6;
 constexpr double kOverflowValue = 1e300;
-constexpr std::u16string_view kOverflowText = u" OFLO";
 // A value that is not a number is no overflow and has no digits to show; the cells spell it out
 // (n, A, n in seven segments) so the user sees that the result is undefined, not zero.
 constexpr std::u16string_view kNotANumberText = u" nAn";
@@ -135,7 +135,7 @@ void endEntry(Display& display) {
 void showNumber(Display& display, double value) {
     if (std::isinf(value)) {
         display.value = value > 0 ? kOverflowValue : -kOverflowValue;
-        showMessage(display, kOverflowText, MessageKind::Overflow);
+        showMessage(display, MessageKind::Overflow);
         forgetEntryPositions(display);
         display.entryPending = false;
         return;
@@ -172,7 +172,7 @@ void showFullMantissa(Display& display) {
         return;
     }
     if (std::isinf(value)) {
-        showMessage(display, kOverflowText, MessageKind::Overflow);
+        showMessage(display, MessageKind::Overflow);
         return;
     }
     const SignificantDigits rounded = roundToSignificant(std::fabs(value));

@@ -1,19 +1,9 @@
 #include "engine/calculator.h"
 
-#include <string_view>
-
+#include "display/message_table.h"
 #include "engine/key_actions.h"
 
 namespace tabulor {
-
-namespace {
-
-// Fills all 13 cells; written in characters the seven-segment message table can show. The R
-// lights segments e and g, the r a seven-segment display can show; the table's lower-case r
-// lights a and f and would read as a Γ.
-constexpr std::u16string_view kBanner = u"-- tAbuLoR --";
-
-}  // namespace
 
 Calculator::Calculator(const CalculatorServices& given) : services(given) {
     reset(*this);
@@ -62,7 +52,7 @@ void reset(Calculator& calculator) {
         clearEntry(display, true);
         display.lowBattery = false;
         display.beginMode = false;
-        showMessage(display, kBanner, MessageKind::Banner);
+        showMessage(display, MessageKind::Banner);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "display/message_table.h"
 #include "engine/calculator.h"
 #include "engine/key_actions.h"
 
@@ -13,10 +14,9 @@ namespace tabulor {
 namespace {
 
 constexpr int kLowBatteryPercent = 20;
-constexpr std::uint8_t kUnknownPercent = 255;
 
 bool isLow(std::uint8_t percent) {
-    return percent != kUnknownPercent && percent < kLowBatteryPercent;
+    return percent != kUnknownBatteryPercent && percent < kLowBatteryPercent;
 }
 
 void switchOn(Calculator& calculator) {
@@ -81,7 +81,7 @@ std::u16string paymentsPerYearMessage(double paymentsPerYear) {
     std::u16string message = u" ";
     for (const char* c = digits; c != printed.ptr; ++c)
         message.push_back(static_cast<char16_t>(*c));
-    message += u"  P_YR";
+    message += messageEntry(MessageKind::PaymentsPerYear).text;
     return message;
 }
 

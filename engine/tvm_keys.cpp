@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "display/message_table.h"
 #include "engine/calculator.h"
 #include "engine/interest_conversion.h"
 #include "engine/key_actions.h"
@@ -12,8 +13,6 @@
 namespace tabulor {
 
 namespace {
-
-constexpr std::u16string_view kNoSolution = u" no Solutjon";
 
 // The register a key recalls: its own, or under SHIFT its shifted one.
 double recalledRegister(const TvmRegisters& tvm, KeyCode code, bool shifted) {
@@ -90,7 +89,7 @@ void storeAndShow(Calculator& calculator, KeyCode code, bool shifted, double val
             if (!shifted && mode == PrefixMode::None && value < 0.0) {
                 // No negative rate: 0 is stored and the message stays until it expires.
                 showNumber(display, 0.0);
-                showMessage(display, kNoSolution, MessageKind::NoSolution);
+                showMessage(display, MessageKind::NoSolution);
                 tvm.interestPerYear = 0.0;
                 tvm.nominalPercent = 0.0;
                 return;
@@ -163,8 +162,7 @@ void pressTvmKey(Calculator& calculator, KeyCode code) {
 
 void setPaymentsPerYear(Calculator& calculator, double offered) {
     TvmRegisters& tvm = calculator.tvm;
-    // Whole numbers from 1 up only; an infinite entry has no fractional part but is no count.
-    if (!(offered >= 1.0) || !std::isfinite(offered) || std::trunc(offered) != offered) {
+    if (!isPaymentsPerYear(offered)) {
         calculator.display->error = ErrorCode::Tvm;
         return;
     }

@@ -63,7 +63,7 @@ void checkEngine(const Calculator& calculator, Violations& found) {
         report(found, "constantOp holds an undefined code", -1, code(calculator.constantOp));
     }
     const double perYear = calculator.tvm.paymentsPerYear;
-    if (!(perYear >= 1.0) || !std::isfinite(perYear) || std::trunc(perYear) != perYear) {
+    if (!isPaymentsPerYear(perYear)) {
         // Printed in whole thousandths, enough to tell 0.5 or 12.25 from a whole number.
         report(found, "P/YR not a whole number of at least 1 (thousandths)", -1,
                std::isfinite(perYear) ? static_cast<long long>(perYear * 1000.0) : -1);

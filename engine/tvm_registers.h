@@ -1,6 +1,8 @@
 #pragma once
 // The time-value-of-money register block.
 
+#include <cmath>
+
 namespace tabulor {
 
 struct TvmRegisters {
@@ -14,5 +16,11 @@ struct TvmRegisters {
     double effectivePercent = 0.0;
     double paymentsPerYear = 12.0;  // never below 1, always whole
 };
+
+// What P/YR may hold: a whole number from 1 up. An infinite value has no fractional part but is
+// no count.
+inline bool isPaymentsPerYear(double value) {
+    return value >= 1.0 && std::isfinite(value) && std::trunc(value) == value;
+}
 
 }  // namespace tabulor

@@ -33,7 +33,10 @@ std::string shown(std::string_view text) {
 
 bool parsePercent(std::string_view text, std::uint8_t& percent) {
     std::uint64_t value = 0;
-    if (!parseUnsigned(text, 255, value) || (value > 100 && value != 255)) return false;
+    if (!parseUnsigned(text, kUnknownBatteryPercent, value) ||
+        (value > 100 && value != kUnknownBatteryPercent)) {
+        return false;
+    }
     percent = static_cast<std::uint8_t>(value);
     return true;
 }

@@ -15,10 +15,12 @@ class TickSource {
     virtual std::uint32_t now() const = 0;
 };
 
-// Remaining battery life in percent (0..100); 255 when the platform cannot tell.
+// Remaining battery life in percent (0..100), or this when the platform cannot tell.
+inline constexpr std::uint8_t kUnknownBatteryPercent = 255;
+
 struct PowerStatus {
-    std::uint8_t mainPercent = 255;
-    std::uint8_t backupPercent = 255;
+    std::uint8_t mainPercent = kUnknownBatteryPercent;
+    std::uint8_t backupPercent = kUnknownBatteryPercent;
 };
 
 // Asked once each time the calculator is switched on. Returns false when the query fails.

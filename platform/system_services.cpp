@@ -27,13 +27,13 @@ std::string readFirstLine(const std::filesystem::path& file) {
 // A capacity outside 0..100 or unreadable is "unknown".
 std::uint8_t readCapacity(const std::filesystem::path& supply) {
     const std::string text = readFirstLine(supply / "capacity");
-    if (text.empty() || text.size() > 3) return 255;
+    if (text.empty() || text.size() > 3) return kUnknownBatteryPercent;
     int percent = 0;
     for (const char c : text) {
-        if (c < '0' || c > '9') return 255;
+        if (c < '0' || c > '9') return kUnknownBatteryPercent;
         percent = percent * 10 + (c - '0');
     }
-    return percent <= 100 ? static_cast<std::uint8_t>(percent) : 255;
+    return percent <= 100 ? static_cast<std::uint8_t>(percent) : kUnknownBatteryPercent;
 }
 
 }  // namespace

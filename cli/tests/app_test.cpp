@@ -204,7 +204,7 @@ TEST(Options, HelpAndVersionGoToStandardOutput) {
     }
     const CliRun version = run({"--version"});
     EXPECT_EQ(version.exitCode, kExitOk);
-    EXPECT_EQ(version.out, "tabulor-cli 1.0\n");
+    EXPECT_EQ(version.out, "tabulor-cli " TABULOR_VERSION "\n");
 }
 
 class NoImages final : public ImageStore {

@@ -51,7 +51,7 @@ TEST(Binary, HelpAndVersion) {
     EXPECT_EQ(help.out.rfind("Usage: tabulor-cli [OPTIONS] [TOKENS...]\n", 0), 0u);
     const ProcessResult version = cli({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "tabulor-cli 1.0\n");
+    EXPECT_EQ(version.out, "tabulor-cli " TABULOR_VERSION "\n");
 }
 
 TEST(Binary, Trace) {

@@ -49,7 +49,7 @@ TEST(HelpText, FitsAnEightyColumnTerminal) {
 }
 
 TEST(VersionText, NamesTheProgramAndItsVersion) {
-    EXPECT_EQ(versionText(), "tabulor-cli 1.0\n");
+    EXPECT_EQ(versionText(), "tabulor-cli " TABULOR_VERSION "\n");
 }
 
 TEST(UserReference, DocumentsEveryOptionAndToken) {

@@ -106,7 +106,7 @@ TEST_F(Lifecycle, AboutFromTheMenuShowsTheBoxAndReturnsToFullScreen) {
         EXPECT_FALSE(window->messageTimer()->isActive());
         EXPECT_TRUE(window->fullScreen());
         EXPECT_TRUE(box.welcomeLabel()->text().startsWith("Welcome to Tabulor\n"));
-        EXPECT_TRUE(box.welcomeLabel()->text().contains("\nVersion 1.0"));
+        EXPECT_TRUE(box.welcomeLabel()->text().contains("\nVersion " TABULOR_VERSION));
         EXPECT_EQ(box.buildDateLabel()->text(), "Build date: " + buildDate());
         // The keyboard map is there, line by line.
         const QString keyboard = box.keyboardLabel()->text();

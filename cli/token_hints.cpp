@@ -7,6 +7,7 @@
 #include <span>
 
 #include "cli/token_table.h"
+#include "engine/number_keys.h"
 
 namespace tabulor {
 
@@ -201,29 +202,36 @@ std::vector<std::string_view> nearestTokens(std::string_view word) {
 
 std::string numberAsKeys(std::string_view word) {
     if (word.size() > kLongestHintedWord) return {};
+    // Grouping commas stand only in the integer part, and the keys type none.
     std::string_view rest = word;
-    const bool negative = takeSign(rest);
-    const std::size_t e = std::min(rest.find_first_of("eE"), rest.size());
-    const std::string_view mantissa = rest.substr(0, e);
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::optional<std::string> whole = integerDigits(mantissa.substr(0, point));
-    const std::string_view fraction = mantissa.substr(std::min(point + 1, mantissa.size()));
-    if (!whole || !std::all_of(fraction.begin(), fraction.end(), isAsciiDigit) ||
-        (whole->empty() && fraction.empty())) {
-        return {};
-    }
-    std::string keys = *whole + std::string(mantissa.substr(point));
-    if (negative) keys += " +/-";
-    if (e < rest.size()) {
-        std::string_view exponent = rest.substr(e + 1);
-        const bool negativeExponent = takeSign(exponent);
-        if (exponent.empty() || !std::all_of(exponent.begin(), exponent.end(), isAsciiDigit)) {
-            return {};
+    takeSign(rest);
+    const std::string_view sign = word.substr(0, word.size() - rest.size());
+    const std::size_t integerEnd = std::min(rest.find_first_of(".eE"), rest.size());
+    const std::optional<std::string> whole = integerDigits(rest.substr(0, integerEnd));
+    if (!whole) return {};
+    const std::string plain = std::string(sign) + *whole + std::string(rest.substr(integerEnd));
+    const std::optional<std::vector<KeyCode>> keys = keysForNumberText(plain);
+    if (!keys) return {};
+
+    // A token per key, but a number's digits and point run together as the keys type them.
+    std::string tokens;
+    bool inDigits = false;
+    for (std::size_t i = 0; i < keys->size(); ++i) {
+        const KeyCode code = (*keys)[i];
+        const int digit = digitOfKey(code);
+        const bool digitOrPoint = digit >= 0 || code == Key::Point;
+        if (!tokens.empty() && !(digitOrPoint && inDigits)) tokens += ' ';
+        inDigits = digitOrPoint;
+        if (digit >= 0) {
+            tokens += static_cast<char>('0' + digit);
+            continue;
         }
-        keys += " E " + std::string(exponent);
-        if (negativeExponent) keys += " +/-";
+        // SHIFT then a key is the key's shifted function (E).
+        const bool shifted = code == Key::Shift && i + 1 < keys->size();
+        const KeyFacts& key = keyFacts(shifted ? (*keys)[++i] : code);
+        tokens += nthName(shifted ? key.shiftedTokens : key.tokens, 0);
     }
-    return keys;
+    return tokens;
 }
 
 std::string tokenHint(std::string_view word) {

@@ -3,11 +3,10 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "display/display.h"
 #include "engine/calculator.h"
+#include "engine/number_keys.h"
 
 namespace tabulor {
 
@@ -15,11 +14,5 @@ namespace tabulor {
 // uses, no grouping marks, and the exponent after 'e': " 1,234.50" gives "1234.50", " 5.00E20"
 // gives "5.00e20". Nothing while the cells hold no number (a message, the banner).
 std::optional<std::string> displayedNumberText(const Display& display);
-
-// The keys that type `text` into the entry: the digits and point of the mantissa, +/− for a
-// negative one, then E (SHIFT, +/−), the exponent's digits and +/− for a negative exponent.
-// Surrounding white space is allowed; anything but [+-]digits[.digits][(e|E)[+-]digits]
-// (at least one mantissa digit) gives nothing.
-std::optional<std::vector<KeyCode>> keysForNumberText(std::string_view text);
 
 }  // namespace tabulor

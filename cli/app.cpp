@@ -16,6 +16,7 @@
 #include "cli/session.h"
 #include "cli/token_parsing.h"
 #include "shell/faceplate/faceplate_png.h"
+#include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
 
@@ -143,7 +144,7 @@ int writePicture(const FaceplateImages& images, const Session& session, const st
     if (!flushOutput(out)) return outputFailed(out, err);
     std::string error;
     if (writeFaceplatePng(images, session.calculator, path, error)) return kExitOk;
-    err << "tabulor-cli: " << error << '\n';
+    err << "tabulor-cli: cannot write " << terminalSafe(path) << ": " << error << '\n';
     return kExitUsage;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "process_runner.h"
@@ -124,11 +125,19 @@ TEST(Binary, PngWritesAPictureOrFailsWithExitTwo) {
     EXPECT_GT(std::filesystem::file_size(file), 1000u);
     std::filesystem::remove(file);
 
-    const std::string bad = "/nonexistent-tabulor-directory/face.png";
-    const ProcessResult failed = cli({"--battery", "255", "--png", bad, "WAIT"});
-    EXPECT_EQ(failed.exitCode, 2);
-    EXPECT_EQ(failed.out, " 0.00\n");
-    EXPECT_EQ(failed.err, "tabulor-cli: cannot write " + bad + ": No such file or directory\n");
+    // The path as given, shown safely: no terminal sequence or line break of it gets through.
+    const std::pair<std::string, std::string> bad[] = {
+        {"/nonexistent-tabulor-directory/face.png", "/nonexistent-tabulor-directory/face.png"},
+        {"/nonexistent-tabulor-directory/\x1b]0;title\a\n\xe2\x80\xae/x",
+         "/nonexistent-tabulor-directory/\\x1b]0;title\\x07\\x0a\\u202e/x"},
+    };
+    for (const auto& [path, shown] : bad) {
+        const ProcessResult failed = cli({"--battery", "255", "--png", path, "WAIT"});
+        EXPECT_EQ(failed.exitCode, 2);
+        EXPECT_EQ(failed.out, " 0.00\n");
+        EXPECT_EQ(failed.err,
+                  "tabulor-cli: cannot write " + shown + ": No such file or directory\n");
+    }
 }
 
 }  // namespace

@@ -110,11 +110,20 @@ int aboveStandardStreams(int fd) {
     return moved;
 }
 
-std::string openDirect(const std::string& path, int flags, OutputFile& file) {
-    const int fd =
-        aboveStandardStreams(open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | flags));
+// Neither a pipe without a reader nor a device waiting for its line holds the open up; the
+// writes then wait as they would.
+std::string openInPlace(const std::string& path, int flags, mode_t mode, OutputFile& file) {
+    const int fd = aboveStandardStreams(
+        open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | flags));
+    if (fd < 0 && errno == ENXIO && S_ISFIFO(mode)) return "no process is reading it";
     if (fd < 0) return std::strerror(errno);
     file.fd = fd;
+    const int status = fcntl(fd, F_GETFL);
+    if (status < 0 || fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        close(std::exchange(file.fd, -1));
+        return std::strerror(error);
+    }
     return {};
 }
 
@@ -166,18 +175,25 @@ std::string openOutputFile(const std::string& path, OutputFile& file) {
     const bool exists = stat(path.c_str(), &status) == 0;
     if (!exists && errno != ENOENT) return std::strerror(errno);
     if (exists && S_ISDIR(status.st_mode)) return std::strerror(EISDIR);
-    if (exists && !S_ISREG(status.st_mode)) return openDirect(path, 0, file);
+    if (exists && !S_ISREG(status.st_mode)) return openInPlace(path, 0, status.st_mode, file);
 
     std::string target = path;
     bool openFile = false;
     if (const int error = followLinks(target, openFile); error != 0) return std::strerror(error);
     // Such as standard output sent to a file: the picture goes after what is printed there.
-    if (openFile) return openDirect(path, O_APPEND, file);
+    if (openFile) return openInPlace(path, O_APPEND, status.st_mode, file);
     // A file the user may not write stays as it is, although its folder would let it be replaced.
     if (exists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
         return std::strerror(errno);
     }
-    if (const int error = createTemporary(target, file); error != 0) return std::strerror(error);
+    if (const int error = createTemporary(target, file); error != 0) {
+        // Writing it in place instead would lose it to a write that failed halfway.
+        if (exists) {
+            return std::string("no temporary file can be made in its folder (") +
+                   std::strerror(error) + ")";
+        }
+        return std::strerror(error);
+    }
     if (const int error = exists ? takeOverOwnership(status, file) : 0; error != 0) {
         abandonOutputFile(file);
         return std::strerror(error);

@@ -1,5 +1,6 @@
 // The built tabulor-cli as a user runs it: exit statuses, the two output streams, and the
 // input loop on a real standard input.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -104,6 +105,16 @@ TEST(Binary, AFailedOutputStopsTheInputLoopAtOnce) {
         EXPECT_EQ(r.err, "tabulor-cli: cannot write the output: " + c.reason + "\n");
         EXPECT_LT(r.inputRead, input.size()) << c.reason << ": the input was read on";
     }
+}
+
+TEST(Binary, AReadErrorIsNotTheEndOfTheInput) {
+    const ProcessResult r = runProcess(TABULOR_CLI_BINARY, {"--battery", "255"}, "", [] {
+        const int folder = open("/", O_RDONLY | O_DIRECTORY);
+        if (folder < 0 || dup2(folder, 0) != 0) _exit(126);
+    });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tabulor-cli: cannot read the input: Is a directory\n");
 }
 
 TEST(Binary, EmptyArgumentIsTokenMode) {

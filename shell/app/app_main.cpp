@@ -20,6 +20,7 @@
 #include "shell/app/start_up.h"
 #include "shell/app/window_options.h"
 #include "shell/resources/embedded_images.h"
+#include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
 
@@ -41,8 +42,10 @@ int printed(const std::string& text) {
     return 1;
 }
 
+// Every line said on standard error shows the user's texts in it (a DISPLAY, a value, a folder
+// from TMPDIR) one way: escaped, so that none can act on the terminal.
 void complain(const std::string& line) {
-    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fprintf(stderr, "%s\n", terminalSafe(line).c_str());
 }
 
 constexpr const char* kNoAnswerLine =
@@ -58,7 +61,7 @@ struct Start {
     InstancePaths paths;
     std::string request;
     Reach running = Reach::Failed;
-    std::string platformFailure;  // for openPlatform to say
+    std::string platformFailure;  // escaped as complain escapes, for openPlatform to say
 };
 
 // Before Qt: finds the display Qt will open and asks the running copy there to come forward.
@@ -71,7 +74,8 @@ std::optional<int> findDisplayAndRunningCopy(const std::vector<std::string_view>
         complain(noDisplayMessage(display.failures));
         return 1;
     }
-    start.platformFailure = noPlatformMessage(platformSetting(arguments, environment));
+    start.platformFailure =
+        terminalSafe(noPlatformMessage(platformSetting(arguments, environment)));
 
     // The running copy is asked before the display is opened, so that a later start ends
     // without connecting to it; the name is taken only once a window can be shown.

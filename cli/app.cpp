@@ -16,6 +16,7 @@
 #include "cli/session.h"
 #include "cli/token_parsing.h"
 #include "shell/faceplate/faceplate_png.h"
+#include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
 
@@ -99,14 +100,20 @@ bool runLine(Session& session, std::string_view line, const CliOptions& options,
 }
 
 // A line with an unknown token, or longer than the limit, is reported and skipped whole; the
-// reading goes on, and the status at the end says that a line failed.
+// reading goes on, and the status at the end says that a line failed. An input that cannot be
+// read ends the loop as an output that cannot be written does.
 int runRepl(Session& session, const CliOptions& options, std::istream& in, Output& out,
             std::ostream& err) {
     int status = kExitOk;
     std::string line;
     for (long number = 1;; ++number) {
-        const LineRead read = readLine(in, line);
+        int error = 0;
+        const LineRead read = readLine(in, line, error);
         if (read == LineRead::End) return status;
+        if (read == LineRead::Failed) {
+            err << "tabulor-cli: cannot read the input: " << std::strerror(error) << '\n';
+            return kExitFailure;
+        }
         if (read == LineRead::TooLong) {
             err << "tabulor-cli: line " << number << " is longer than " << kMaxLineBytes
                 << " bytes; skipped\n";
@@ -143,7 +150,7 @@ int writePicture(const FaceplateImages& images, const Session& session, const st
     if (!flushOutput(out)) return outputFailed(out, err);
     std::string error;
     if (writeFaceplatePng(images, session.calculator, path, error)) return kExitOk;
-    err << "tabulor-cli: " << error << '\n';
+    err << "tabulor-cli: cannot write " << terminalSafe(path) << ": " << error << '\n';
     return kExitUsage;
 }
 

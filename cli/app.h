@@ -11,7 +11,7 @@
 namespace tabulor {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // no calculator, or the output could not be written
+inline constexpr int kExitFailure = 1;  // no calculator, or the input or output failed
 inline constexpr int kExitUsage = 2;    // a bad option or value, an unknown token, a failed line
 
 // `arguments` are those after the program's name.

@@ -133,10 +133,11 @@ std::string helpText() {
         "Nothing at FILE is lost: it is replaced only by the whole picture, and a pipe\n"
         "or device there is written as it stands.\n"
         "\n"
-        "Exit status: 0 done; 1 the calculator could not be created or the output could\n"
-        "not be written (the program stops there); 2 a bad option or value, an unknown\n"
-        "token, an input line that was skipped (the reading goes on; the status is\n"
-        "given at the end of the input), or a --png FILE that cannot be written.\n";
+        "Exit status: 0 done; 1 the calculator could not be created, the input could\n"
+        "not be read or the output could not be written (the program stops there); 2 a\n"
+        "bad option or value, an unknown token, an input line that was skipped (the\n"
+        "reading goes on; the status is given at the end of the input), or a --png\n"
+        "FILE that cannot be written.\n";
     return out;
 }
 

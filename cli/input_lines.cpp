@@ -1,5 +1,7 @@
 #include "cli/input_lines.h"
 
+#include <cerrno>
+
 namespace tabulor {
 
 namespace {
@@ -10,12 +12,14 @@ bool isWhiteSpace(char c) {
 
 }  // namespace
 
-LineRead readLine(std::istream& in, std::string& line, std::size_t limit) {
+LineRead readLine(std::istream& in, std::string& line, int& error, std::size_t limit) {
     line.clear();
     std::streambuf* const buffer = in.rdbuf();
     bool any = false;
     bool tooLong = false;
-    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+    int c;
+    // The stream tells an end from a failed read only by the errno the read left.
+    for (errno = 0; (c = buffer->sbumpc()) != std::char_traits<char>::eof(); errno = 0) {
         any = true;
         if (c == '\n') break;
         if (tooLong) continue;
@@ -26,6 +30,11 @@ LineRead readLine(std::istream& in, std::string& line, std::size_t limit) {
             continue;
         }
         line.push_back(static_cast<char>(c));
+    }
+    if (c == std::char_traits<char>::eof() && errno != 0) {
+        error = errno;
+        in.setstate(std::ios::badbit);
+        return LineRead::Failed;
     }
     if (!any) {
         in.setstate(std::ios::eofbit);

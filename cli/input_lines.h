@@ -11,11 +11,13 @@ namespace tabulor {
 
 inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
-enum class LineRead { Line, TooLong, End };
+enum class LineRead { Line, TooLong, End, Failed };
 
 // The next line without its '\n' (a last line may lack one). A line of more than `limit` bytes is
-// read to its end and dropped: TooLong, and `line` holds nothing of it.
-LineRead readLine(std::istream& in, std::string& line, std::size_t limit = kMaxLineBytes);
+// read to its end and dropped: TooLong, and `line` holds nothing of it. A read that fails is not
+// the end of the input: Failed, with its errno in `error`.
+LineRead readLine(std::istream& in, std::string& line, int& error,
+                  std::size_t limit = kMaxLineBytes);
 
 // The word of `text` that starts at or after `position`, separated by ASCII white space as
 // splitWords separates them, and `position` moved past it; empty when no word is left.

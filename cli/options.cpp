@@ -5,7 +5,7 @@
 #include <charconv>
 #include <limits>
 
-#include "cli/terminal_text.h"
+#include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
 

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
-#include "cli/terminal_text.h"
 #include "cli/token_hints.h"
 #include "cli/token_table.h"
+#include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
 

@@ -1,5 +1,6 @@
 // The built tabulor-cli as a user runs it: exit statuses, the two output streams, and the
 // input loop on a real standard input.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "process_runner.h"
@@ -105,6 +107,16 @@ TEST(Binary, AFailedOutputStopsTheInputLoopAtOnce) {
     }
 }
 
+TEST(Binary, AReadErrorIsNotTheEndOfTheInput) {
+    const ProcessResult r = runProcess(TABULOR_CLI_BINARY, {"--battery", "255"}, "", [] {
+        const int folder = open("/", O_RDONLY | O_DIRECTORY);
+        if (folder < 0 || dup2(folder, 0) != 0) _exit(126);
+    });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tabulor-cli: cannot read the input: Is a directory\n");
+}
+
 TEST(Binary, EmptyArgumentIsTokenMode) {
     // Token mode: standard input is not read.
     const ProcessResult r = cli({"--battery", "255", ""}, "WAIT\n");
@@ -124,11 +136,19 @@ TEST(Binary, PngWritesAPictureOrFailsWithExitTwo) {
     EXPECT_GT(std::filesystem::file_size(file), 1000u);
     std::filesystem::remove(file);
 
-    const std::string bad = "/nonexistent-tabulor-directory/face.png";
-    const ProcessResult failed = cli({"--battery", "255", "--png", bad, "WAIT"});
-    EXPECT_EQ(failed.exitCode, 2);
-    EXPECT_EQ(failed.out, " 0.00\n");
-    EXPECT_EQ(failed.err, "tabulor-cli: cannot write " + bad + ": No such file or directory\n");
+    // The path as given, shown safely: no terminal sequence or line break of it gets through.
+    const std::pair<std::string, std::string> bad[] = {
+        {"/nonexistent-tabulor-directory/face.png", "/nonexistent-tabulor-directory/face.png"},
+        {"/nonexistent-tabulor-directory/\x1b]0;title\a\n\xe2\x80\xae/x",
+         "/nonexistent-tabulor-directory/\\x1b]0;title\\x07\\x0a\\u202e/x"},
+    };
+    for (const auto& [path, shown] : bad) {
+        const ProcessResult failed = cli({"--battery", "255", "--png", path, "WAIT"});
+        EXPECT_EQ(failed.exitCode, 2);
+        EXPECT_EQ(failed.out, " 0.00\n");
+        EXPECT_EQ(failed.err,
+                  "tabulor-cli: cannot write " + shown + ": No such file or directory\n");
+    }
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // in a child process, so that limits and signals stay there.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,11 +32,18 @@ std::string contents(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Writes past 4096 bytes fail with "File too large" instead of ending the program.
+// Writes past 4096 bytes raise SIGXFSZ, left at its default as a shell's ulimit leaves it: the
+// program must hold it back to fail with "File too large" instead of ending.
 void limitFileSize() {
-    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_DFL);
     const rlimit limit{4096, 4096};
     setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// Without root's power to write past permissions, so that a folder's permissions bind the
+// program when the tests run as root; dropped from the bounding set, it stays off across exec.
+void withoutOverride() {
+    if (::geteuid() == 0 && prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) != 0) _exit(126);
 }
 
 class PngTarget : public ::testing::Test {
@@ -105,9 +114,15 @@ TEST_F(PngTarget, AWriteReplacesTheFileBehindALinkAndKeepsItsMode) {
     EXPECT_EQ(entries(), (std::vector<std::string>{"link.png", "new.png", "old.png", "plain"}));
 }
 
-TEST_F(PngTarget, APipeWhoseReaderLeavesIsAFailureAndStays) {
+TEST_F(PngTarget, APipeWithoutItsReaderIsAFailureAndStays) {
     const std::string fifo = path("pipe.png");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // No reader at all: the open does not wait for one. alarm: a writer that hangs ends instead
+    // of the suite.
+    const ProcessResult unread = cli({"--png", fifo, "WAIT 42"}, [] { alarm(20); });
+    EXPECT_EQ(unread.exitCode, 2);
+    EXPECT_EQ(unread.err, "tabulor-cli: cannot write " + fifo + ": no process is reading it\n");
+
     // The reader is there before the writer, so that its open does not wait; a one-page buffer
     // cannot take the whole picture, and the reader leaves once the first bytes arrive.
     const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -118,13 +133,40 @@ TEST_F(PngTarget, APipeWhoseReaderLeavesIsAFailureAndStays) {
         poll(&first, 1, 10000);
         close(reader);
     });
-    // alarm: a writer that hangs ends instead of the suite.
     const ProcessResult r = cli({"--png", fifo, "WAIT 42"}, [] { alarm(20); });
     leaving.join();
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.err, "tabulor-cli: cannot write " + fifo + ": Broken pipe\n");
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(entries(), std::vector<std::string>{"pipe.png"});
+}
+
+TEST_F(PngTarget, AFileWhoseFolderTakesNoTemporaryIsLeftAndTheMessageSaysSo) {
+    const std::string file = path("closed/kept.png");
+    fs::create_directory(path("closed"));
+    std::ofstream(file) << "old";
+    fs::permissions(file, fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
+    fs::permissions(path("closed"), fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+    struct Case {
+        std::string target;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {file, "Permission denied"},
+        {"/proc/self/comm", "No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = cli({"--png", c.target, "WAIT 42"}, withoutOverride);
+        EXPECT_EQ(r.exitCode, 2) << c.target;
+        EXPECT_EQ(r.err, "tabulor-cli: cannot write " + c.target +
+                             ": no temporary file can be made in its folder (" + c.reason + ")\n");
+    }
+    EXPECT_EQ(contents(file), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("closed")), fs::directory_iterator()), 1)
+        << "a temporary file was left";
+    fs::permissions(path("closed"), fs::perms::owner_all);
 }
 
 TEST_F(PngTarget, StandardOutputGetsThePictureAfterTheLine) {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "cli/terminal_text.h"
 #include "cli/token_table.h"
+#include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
 namespace {
@@ -221,6 +221,12 @@ TEST(UnknownTokenMessage, ShowsTheTokenSafelyAndShort) {
         {"\xff(\xe2\x82", "\\xff(\\xe2\\x82"},                  // no UTF-8, a sequence cut short
         {"\xc0\xaf\xed\xa0\x80", "\\xc0\\xaf\\xed\\xa0\\x80"},  // overlong, a surrogate
         {"a\\x1b", "a\\\\x1b"},  // a typed backslash is told from an escape
+        // Bidirectional controls, invisible characters, separators and tags.
+        {"\xe2\x80\xaeRND\xe2\x81\xa6", "\\u202eRND\\u2066"},
+        {"a\xe2\x80\x8b\xe2\x80\xa8"
+         "b\xef\xbb\xbf\xc2\xad",
+         "a\\u200b\\u2028b\\ufeff\\u00ad"},
+        {"\xf3\xa0\x80\x81x", "\\U000e0001x"},
         {forty, forty},
         {forty + "y", forty + "\xe2\x80\xa6"},
         {thirtyNine + "\xc3\xa9\xc3\xa9",

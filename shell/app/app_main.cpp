@@ -15,10 +15,12 @@
 #include "shell/app/close_on_signal.h"
 #include "shell/app/display_probe.h"
 #include "shell/app/instance_folder.h"
+#include "shell/app/platform_open.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/start_up.h"
 #include "shell/app/window_options.h"
 #include "shell/resources/embedded_images.h"
+#include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
 
@@ -40,50 +42,72 @@ int printed(const std::string& text) {
     return 1;
 }
 
+// Every line said on standard error shows the user's texts in it (a DISPLAY, a value, a folder
+// from TMPDIR) one way: escaped, so that none can act on the terminal.
+void complain(const std::string& line) {
+    std::fprintf(stderr, "%s\n", terminalSafe(line).c_str());
+}
+
 constexpr const char* kNoAnswerLine =
-    "tabulor: the running copy did not answer within a second; opening a window of its own\n";
+    "tabulor: the running copy did not answer within a second; opening a window of its own";
 
 std::optional<std::string> temporaryFolder() {
     const char* folder = std::getenv("TMPDIR");
     return folder == nullptr ? std::nullopt : std::optional<std::string>(folder);
 }
 
+// What a start found before Qt, for the steps after it.
+struct Start {
+    InstancePaths paths;
+    std::string request;
+    Reach running = Reach::Failed;
+    std::string platformFailure;  // escaped as complain escapes, for openPlatform to say
+};
+
 // Before Qt: finds the display Qt will open and asks the running copy there to come forward.
-// Returns the status to end with, or nothing when this start is to open its window, with the name
-// of the running copy in `claim` when it could be taken.
+// Returns the status to end with, or nothing when this start is to open its window.
 std::optional<int> findDisplayAndRunningCopy(const std::vector<std::string_view>& arguments,
-                                             X11Connections& x11, InstanceClaim& claim) {
+                                             X11Connections& x11, Start& start) {
     const DisplayEnvironment environment = systemDisplayEnvironment();
     DisplayChoice display = chooseDisplay(arguments, environment, systemDisplayProbes(x11));
     if (!display.found) {
-        std::fprintf(stderr, "%s\n", noDisplayMessage(display.failures).c_str());
+        complain(noDisplayMessage(display.failures));
         return 1;
     }
+    start.platformFailure =
+        terminalSafe(noPlatformMessage(platformSetting(arguments, environment)));
 
     // The running copy is asked before the display is opened, so that a later start ends
-    // without connecting to it; the name is taken only once the display is known to open.
-    const InstancePaths paths =
+    // without connecting to it; the name is taken only once a window can be shown.
+    start.paths =
         instancePaths(::geteuid(), display.key, environment.runtimeFolder, temporaryFolder());
     const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
-    const std::string request = raiseRequest(token == nullptr ? "" : token);
-    const Reach running =
-        paths.error.empty()
-            ? reachListener(paths.socket, request, kRaisedAnswer, kAnswerMilliseconds).reach
-            : Reach::Failed;
-    if (running == Reach::Reached) return 0;
+    start.request = raiseRequest(token == nullptr ? "" : token);
+    start.running = start.paths.error.empty() ? reachListener(start.paths.socket, start.request,
+                                                              kRaisedAnswer, kAnswerMilliseconds)
+                                                    .reach
+                                              : Reach::Failed;
+    if (start.running == Reach::Reached) return 0;
     if (!display.x11ToConfirm.empty() && !x11.open(display.x11ToConfirm)) {
         display.failures.push_back(x11Failure(display.x11ToConfirm));
-        std::fprintf(stderr, "%s\n", noDisplayMessage(display.failures).c_str());
+        complain(noDisplayMessage(display.failures));
         return 1;
     }
+    return std::nullopt;
+}
+
+// With the platform open: takes the name of the running copy, or finds that another start took
+// it meanwhile. Returns the status to end with, or nothing when this start opens its window.
+std::optional<int> claimName(const Start& start, InstanceClaim& claim) {
     claim.outcome = InstanceClaim::Outcome::NoAnswer;
-    if (running != Reach::NoAnswer) claim = claimInstance(paths, kAnswerMilliseconds, {}, request);
+    if (start.running != Reach::NoAnswer) {
+        claim = claimInstance(start.paths, kAnswerMilliseconds, {}, start.request);
+    }
     if (claim.outcome == InstanceClaim::Outcome::Answered) return 0;
     if (claim.outcome == InstanceClaim::Outcome::NoAnswer) {
-        std::fputs(kNoAnswerLine, stderr);
+        complain(kNoAnswerLine);
     } else if (claim.outcome == InstanceClaim::Outcome::Unusable) {
-        std::fprintf(stderr, "tabulor: %s; later starts will not find this window\n",
-                     claim.error.c_str());
+        complain("tabulor: " + claim.error + "; later starts will not find this window");
     }
     return std::nullopt;
 }
@@ -99,23 +123,28 @@ int runTabulor(int argc, char** argv) {
         case WindowOptions::Action::Version:
             return printed("tabulor " + versionNumber().toStdString() + "\n");
         case WindowOptions::Action::Error:
-            std::fprintf(stderr, "tabulor: %s\nTry 'tabulor --help'.\n", options.error.c_str());
+            complain("tabulor: " + options.error);
+            std::fputs("Try 'tabulor --help'.\n", stderr);
             return 2;
         case WindowOptions::Action::Run:
             break;
     }
 
     X11Connections x11;
-    InstanceClaim claim;
-    if (const std::optional<int> status = findDisplayAndRunningCopy(arguments, x11, claim))
+    Start start;
+    if (const std::optional<int> status = findDisplayAndRunningCopy(arguments, x11, start))
         return *status;
 
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application =
+        openPlatform(argc, argv, start.platformFailure);
+    if (application == nullptr) return 1;
     QApplication::setApplicationName(QStringLiteral("Tabulor"));
     QApplication::setApplicationVersion(versionNumber());
     QGuiApplication::setDesktopFileName(QStringLiteral(TABULOR_APP_ID));
     QApplication::setWindowIcon(smallApplicationIcon());
     x11.closeAll();
+    InstanceClaim claim;
+    if (const std::optional<int> status = claimName(start, claim)) return *status;
     // After the application, so that its socket notifier goes before the event loop does.
     SingleInstance instance(std::move(claim));
 

@@ -7,6 +7,8 @@ namespace tabulor {
 
 namespace {
 
+constexpr std::string_view kWithoutOne = "; tabulor-cli works without one";
+
 // Qt reads its options with one dash or two.
 std::string_view withOneDash(std::string_view argument) {
     if (argument.starts_with("--")) argument.remove_prefix(1);
@@ -153,7 +155,22 @@ std::string noDisplayMessage(const std::vector<std::string>& failures) {
     std::string named;
     for (const std::string& failure : failures)
         named += (named.empty() ? "" : ", ") + failure;
-    return "tabulor: cannot open a display (" + named + "); tabulor-cli works without one";
+    return "tabulor: cannot open a display (" + named + ")" + std::string(kWithoutOne);
+}
+
+std::string platformSetting(const std::vector<std::string_view>& arguments,
+                            const DisplayEnvironment& environment) {
+    if (const auto platform = lastOption(arguments, "-platform")) return std::string(*platform);
+    if (!environment.qtPlatform.value_or("").empty()) return *environment.qtPlatform;
+    std::string tried;
+    for (const std::string& candidate : platformCandidates(arguments, environment))
+        tried += (tried.empty() ? "" : ";") + candidate;
+    return tried;
+}
+
+std::string noPlatformMessage(std::string_view setting) {
+    return "tabulor: cannot open the display platform '" + std::string(setting) + "'" +
+           std::string(kWithoutOne);
 }
 
 }  // namespace tabulor

@@ -69,4 +69,12 @@ std::string x11Failure(std::string_view name);
 // The one line a start without a display prints before it ends with status 1.
 std::string noDisplayMessage(const std::vector<std::string>& failures);
 
+// The platform setting as given (the last -platform, else QT_QPA_PLATFORM), or the platforms Qt
+// tries without one; for the message when none of them opens.
+std::string platformSetting(const std::vector<std::string_view>& arguments,
+                            const DisplayEnvironment& environment);
+
+// The one line a start whose platform does not open prints before it ends with status 1.
+std::string noPlatformMessage(std::string_view setting);
+
 }  // namespace tabulor

@@ -37,17 +37,22 @@ InstanceClaim fromReach(const ReachResult& reached) {
     return ended(InstanceClaim::Outcome::Unusable, reached.error);
 }
 
+std::string nameOf(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
 // Opens the lock without following a link and checks that it is a file of this user; root could
 // otherwise be made to lock, or create, a file of someone else's choosing.
-int openLock(const std::string& path, std::string& error) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+int openLock(const InstancePaths& paths, std::string& error) {
+    const std::string through = paths.folder->reach(nameOf(paths.lock));
+    const int fd = ::open(through.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
+        error = "cannot open " + paths.lock + ": " + std::strerror(errno);
         return -1;
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
-        error = path + " is not a lock file of this user";
+        error = paths.lock + " is not a lock file of this user";
         ::close(fd);
         return -1;
     }
@@ -102,7 +107,8 @@ InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
     // take it.
     if (beforeLocking) beforeLocking();
     InstanceClaim claim;
-    claim.lockFd = openLock(paths.lock, claim.error);
+    claim.folder = paths.folder;
+    claim.lockFd = openLock(paths, claim.error);
     if (claim.lockFd < 0) return claim;
     int locked;
     do {
@@ -118,10 +124,19 @@ InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
         return askHolder(paths, answerMilliseconds, request);
     }
     // The lock is ours, so no copy lives behind a socket left at the name.
-    claim.error = removeStaleSocket(paths.socket);
+    const std::string socket = paths.folder->reach(nameOf(paths.socket));
+    claim.error = removeStaleSocket(socket, paths.socket);
     if (claim.error.empty()) {
-        claim.listener = listenAt(paths.socket);
+        claim.listener = listenAt(socket, paths.socket);
         claim.error = claim.listener.error;
+    }
+    // Later starts look for the socket by the folder's path: one that has come to name another
+    // folder, put there by whoever may write its parent, would send them elsewhere.
+    if (claim.listener.fd >= 0) {
+        if (std::string moved = paths.folder->moved(); !moved.empty()) {
+            closeListener(claim.listener);
+            claim.error = std::move(moved);
+        }
     }
     if (claim.listener.fd < 0) {
         // Let go at once: the next start finds the same obstacle quickly instead of waiting for
@@ -138,6 +153,7 @@ void releaseInstance(InstanceClaim& claim) {
     closeListener(claim.listener);
     if (claim.lockFd >= 0) ::close(claim.lockFd);
     claim.lockFd = -1;
+    claim.folder.reset();
 }
 
 }  // namespace tabulor

@@ -4,6 +4,7 @@
 // two starts at the same moment cannot delete each other's live socket.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,8 @@ struct InstanceClaim {
     Outcome outcome = Outcome::Unusable;
     int lockFd = -1;
     LocalListener listener;
+    // The folder the socket and lock were made in, held for as long as they are.
+    std::shared_ptr<const HeldFolder> folder;
     std::string error;
 };
 
@@ -38,9 +41,10 @@ std::string raiseRequest(std::string_view activationToken);
 std::string activationTokenOf(std::string_view requestLine);
 
 // Asks the running copy at `paths` to come forward with `request`, waiting up to
-// `answerMilliseconds` for its answer; when nobody has the name, takes it. `beforeLocking` runs
-// between finding nobody and taking the lock; a test uses it to start a rival copy at the worst
-// moment.
+// `answerMilliseconds` for its answer; when nobody has the name, takes it, making the lock and
+// the socket in the folder that was checked, and only while its path still names that folder.
+// `beforeLocking` runs between finding nobody and taking the lock; a test uses it to start a
+// rival copy, or swap the folder, at the worst moment.
 InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
                             const std::function<void()>& beforeLocking = {},
                             std::string_view request = kRaiseRequest);

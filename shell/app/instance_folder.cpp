@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "shell/app/instance_name.h"
 #include "shell/app/local_socket.h"
@@ -16,22 +17,33 @@ namespace {
 
 constexpr mode_t kPrivate = S_IRWXU;
 
-// Followed if it is a link: the variable is the user's own word for where the folder is.
-bool isPrivateRuntimeFolder(const std::optional<std::string>& folder, std::uint32_t userId) {
+std::shared_ptr<const HeldFolder> held(int fd, const std::string& path) {
+    return std::make_shared<const HeldFolder>(fd, path);
+}
+
+// Followed if it is a link: the variable is the user's own word for where the folder is. What is
+// checked is the folder opened, not the name, which could be swapped in between.
+std::shared_ptr<const HeldFolder> privateRuntimeFolder(const std::optional<std::string>& folder,
+                                                       std::uint32_t userId) {
+    if (!folder || !folder->starts_with('/')) return nullptr;
+    const int fd = ::open(folder->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat status {};
-    return folder && folder->starts_with('/') && ::stat(folder->c_str(), &status) == 0 &&
-           S_ISDIR(status.st_mode) && status.st_uid == userId &&
-           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    if (fd >= 0 && ::fstat(fd, &status) == 0 && status.st_uid == userId &&
+        (status.st_mode & (S_IWGRP | S_IWOTH)) == 0) {
+        return held(fd, *folder);
+    }
+    if (fd >= 0) ::close(fd);
+    return nullptr;
 }
 
 // Makes the folder if missing, then opens it without following a link and checks what was
-// opened, not the name, which could be swapped in between.
-std::string privateTemporaryFolder(const std::string& folder, std::uint32_t userId,
-                                   std::string& error) {
+// opened, not the name.
+std::shared_ptr<const HeldFolder> privateTemporaryFolder(const std::string& folder,
+                                                         std::uint32_t userId, std::string& error) {
     const bool made = ::mkdir(folder.c_str(), kPrivate) == 0;
     if (!made && errno != EEXIST) {
         error = "cannot make " + folder + ": " + std::strerror(errno);
-        return {};
+        return nullptr;
     }
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat status {};
@@ -41,34 +53,59 @@ std::string privateTemporaryFolder(const std::string& folder, std::uint32_t user
     if (ours && made && (status.st_mode & 0777) != kPrivate) {
         ours = ::fchmod(fd, kPrivate) == 0 && ::fstat(fd, &status) == 0;
     }
-    ours = ours && (status.st_mode & 0777) == kPrivate;
+    if (ours && (status.st_mode & 0777) == kPrivate) return held(fd, folder);
     if (fd >= 0) ::close(fd);
-    if (!ours) {
-        error = folder + " is not a private folder of this user";
-        return {};
-    }
-    return folder;
+    error = folder + " is not a private folder of this user";
+    return nullptr;
+}
+
+// Named to fit a socket address both by the folder's path and through its descriptor.
+std::string socketIn(const HeldFolder& folder, std::uint32_t userId,
+                     const std::string& displayKey) {
+    const std::string through = folder.reach("");
+    const std::string measured = instanceSocketPath(
+        through.size() > folder.path().size() ? through : folder.path(), userId, displayKey);
+    const std::string& path = folder.path();
+    return path + (path.ends_with('/') ? "" : "/") + measured.substr(measured.rfind('/') + 1);
 }
 
 }  // namespace
+
+HeldFolder::HeldFolder(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+
+HeldFolder::~HeldFolder() {
+    ::close(fd_);
+}
+
+std::string HeldFolder::reach(std::string_view name) const {
+    return "/proc/self/fd/" + std::to_string(fd_) + "/" + std::string(name);
+}
+
+std::string HeldFolder::moved() const {
+    struct stat named {};
+    struct stat kept {};
+    if (::stat(path_.c_str(), &named) == 0 && ::fstat(fd_, &kept) == 0 &&
+        named.st_dev == kept.st_dev && named.st_ino == kept.st_ino) {
+        return {};
+    }
+    return path_ + " is no longer the folder that was checked";
+}
 
 InstancePaths instancePaths(std::uint32_t userId, const std::string& displayKey,
                             const std::optional<std::string>& runtimeFolder,
                             const std::optional<std::string>& temporaryFolder) {
     InstancePaths paths;
-    if (isPrivateRuntimeFolder(runtimeFolder, userId)) {
-        paths.socket = instanceSocketPath(*runtimeFolder, userId, displayKey);
-    }
+    paths.folder = privateRuntimeFolder(runtimeFolder, userId);
+    if (paths.folder != nullptr) paths.socket = socketIn(*paths.folder, userId, displayKey);
     // A runtime folder too deep for a socket address falls back too.
     if (paths.socket.empty() || !fitsSocketAddress(paths.socket)) {
         const std::string temporary =
             temporaryFolder && temporaryFolder->starts_with('/') ? *temporaryFolder : "/tmp";
-        const std::string folder =
-            privateTemporaryFolder(temporary + (temporary.ends_with('/') ? "" : "/") +
-                                       "tabulor-user-" + std::to_string(userId),
-                                   userId, paths.error);
-        if (folder.empty()) return InstancePaths{{}, {}, paths.error};
-        paths.socket = instanceSocketPath(folder, userId, displayKey);
+        paths.folder = privateTemporaryFolder(temporary + (temporary.ends_with('/') ? "" : "/") +
+                                                  "tabulor-user-" + std::to_string(userId),
+                                              userId, paths.error);
+        if (paths.folder == nullptr) return InstancePaths{{}, {}, nullptr, paths.error};
+        paths.socket = socketIn(*paths.folder, userId, displayKey);
     }
     paths.lock = instanceLockPath(paths.socket);
     return paths;

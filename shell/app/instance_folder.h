@@ -3,14 +3,40 @@
 // that nobody else can take the name first, plant a file under it or listen in our place.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tabulor {
 
+// The folder as it was found private, held open until its last use: what is made in it through
+// `reach` is made in that folder, whatever its path has come to name since, and `moved` tells
+// when the path no longer names it.
+class HeldFolder {
+  public:
+    // Takes `fd`, an open descriptor of the folder at `path`.
+    HeldFolder(int fd, std::string path);
+    ~HeldFolder();
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    // `name` in the held folder as a path through its descriptor (/proc/self/fd/N/name).
+    std::string reach(std::string_view name) const;
+    // Empty while the path names the held folder, otherwise the line that says it does not.
+    std::string moved() const;
+
+  private:
+    int fd_;
+    std::string path_;
+};
+
 struct InstancePaths {
-    std::string socket;
+    std::string socket;  // as later starts reach it
     std::string lock;
+    // The folder both are in; empty with `error`.
+    std::shared_ptr<const HeldFolder> folder;
     // Set, and the paths empty, when there is no private folder to be had: the copy then runs
     // without being found by later starts.
     std::string error;

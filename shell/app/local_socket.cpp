@@ -140,9 +140,10 @@ bool acceptsConnections(const std::string& path) {
     return listening;
 }
 
-LocalListener listenAt(const std::string& path) {
+LocalListener listenAt(const std::string& path, std::string_view shown) {
     LocalListener listener;
     listener.path = path;
+    const std::string named(shown.empty() ? path : shown);
     sockaddr_un address;
     if (!makeAddress(path, address)) {
         listener.error = tooLong(path);
@@ -153,15 +154,21 @@ LocalListener listenAt(const std::string& path) {
         listener.error = describe("socket", errno);
         return listener;
     }
+    // The file bind makes takes the socket's own mode (less the umask): set on the descriptor,
+    // it needs no change by name afterwards, which a link planted in between would redirect.
+    if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0) {
+        listener.error = describe("set the mode of the socket for " + named, errno);
+        ::close(fd);
+        return listener;
+    }
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        listener.error = describe("bind " + path, errno);
+        listener.error = describe("bind " + named, errno);
         ::close(fd);
         return listener;
     }
     struct stat made {};
-    if (::chmod(path.c_str(), S_IRUSR | S_IWUSR) != 0 || ::stat(path.c_str(), &made) != 0 ||
-        ::listen(fd, kBacklog) != 0) {
-        listener.error = describe("listen on " + path, errno);
+    if (::lstat(path.c_str(), &made) != 0 || ::listen(fd, kBacklog) != 0) {
+        listener.error = describe("listen on " + named, errno);
         // The file is ours but nobody will answer on it.
         ::unlink(path.c_str());
         ::close(fd);
@@ -173,14 +180,15 @@ LocalListener listenAt(const std::string& path) {
     return listener;
 }
 
-std::string removeStaleSocket(const std::string& path) {
+std::string removeStaleSocket(const std::string& path, std::string_view shown) {
+    const std::string named(shown.empty() ? path : shown);
     struct stat found {};
     if (::lstat(path.c_str(), &found) != 0) {
-        return errno == ENOENT ? std::string() : describe("look at " + path, errno);
+        return errno == ENOENT ? std::string() : describe("look at " + named, errno);
     }
-    if (!S_ISSOCK(found.st_mode)) return path + " is not a socket";
-    if (found.st_uid != ::geteuid()) return path + " is a socket of another user";
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return describe("remove " + path, errno);
+    if (!S_ISSOCK(found.st_mode)) return named + " is not a socket";
+    if (found.st_uid != ::geteuid()) return named + " is a socket of another user";
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return describe("remove " + named, errno);
     return {};
 }
 

@@ -46,13 +46,14 @@ struct LocalListener {
 };
 
 // Listens at `path`, which must be free, non-blocking, the file readable and writable by this
-// user only.
-LocalListener listenAt(const std::string& path);
+// user only from the moment it exists. Messages name it `shown` (`path` when empty): the path
+// may lead through a held folder's descriptor.
+LocalListener listenAt(const std::string& path, std::string_view shown = {});
 
 // Makes `path` free for listenAt by removing what a copy that ended without cleaning up left
 // there, but only a socket of this user: anything else is left alone. Empty when the path is
-// free, otherwise what is in the way.
-std::string removeStaleSocket(const std::string& path);
+// free, otherwise what is in the way, naming the path `shown` as listenAt does.
+std::string removeStaleSocket(const std::string& path, std::string_view shown = {});
 
 struct Accepted {
     int answered = 0;

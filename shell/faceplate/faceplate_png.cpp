@@ -12,7 +12,7 @@ bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculat
     const bool shiftValid =
         calculator.shift == ShiftState::Off || calculator.shift == ShiftState::On;
     if (!shiftValid || images.faces[static_cast<std::size_t>(calculator.shift)] == nullptr) {
-        error = "cannot write " + path + ": the calculator has no faceplate images";
+        error = "the calculator has no faceplate images";
         return false;
     }
     RgbSurface surface(faceplate::kWidth, faceplate::kHeight, Colour{255, 255, 255});

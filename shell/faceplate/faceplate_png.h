@@ -8,7 +8,8 @@
 
 namespace tabulor {
 
-// False, with a message in `error`, when there is no face to draw or the file cannot be written.
+// False, with the reason in `error`, when there is no face to draw or the file cannot be
+// written.
 bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculator,
                        const std::string& path, std::string& error);
 

@@ -1,14 +1,18 @@
 #include "shell/faceplate/output_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <string_view>
 #include <utility>
 
@@ -18,6 +22,44 @@ namespace {
 
 constexpr int kMaxLinks = 40;  // the kernel gives up after as many
 constexpr int kMaxNameAttempts = 100;
+
+struct OutputFile {
+    int fd = -1;
+    std::string temporaryPath;  // empty when the target is written directly
+    std::string targetPath;     // the file the temporary replaces, links followed
+};
+
+// A pipe whose reader has gone raises SIGPIPE, a file grown past the size limit SIGXFSZ: held
+// back while a file is written, the write fails with its reason instead. Those the write raised
+// are then taken; one that was pending before is left to its disposition.
+class WriteSignalsHeld {
+  public:
+    WriteSignalsHeld() {
+        sigemptyset(&held_);
+        sigaddset(&held_, SIGPIPE);
+        sigaddset(&held_, SIGXFSZ);
+        pthread_sigmask(SIG_BLOCK, &held_, &previous_);
+        sigset_t pending;
+        sigpending(&pending);
+        raised_ = held_;
+        for (const int signal : {SIGPIPE, SIGXFSZ}) {
+            if (sigismember(&pending, signal) == 1) sigdelset(&raised_, signal);
+        }
+    }
+    ~WriteSignalsHeld() {
+        const timespec now{};
+        while (sigtimedwait(&raised_, nullptr, &now) > 0) {
+        }
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    WriteSignalsHeld(const WriteSignalsHeld&) = delete;
+    WriteSignalsHeld& operator=(const WriteSignalsHeld&) = delete;
+
+  private:
+    sigset_t held_{};
+    sigset_t raised_{};
+    sigset_t previous_{};
+};
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -68,12 +110,21 @@ int aboveStandardStreams(int fd) {
     return moved;
 }
 
-int openDirect(const std::string& path, int flags, OutputFile& file) {
-    const int fd =
-        aboveStandardStreams(open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | flags));
-    if (fd < 0) return errno;
+// Neither a pipe without a reader nor a device waiting for its line holds the open up; the
+// writes then wait as they would.
+std::string openInPlace(const std::string& path, int flags, mode_t mode, OutputFile& file) {
+    const int fd = aboveStandardStreams(
+        open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | flags));
+    if (fd < 0 && errno == ENXIO && S_ISFIFO(mode)) return "no process is reading it";
+    if (fd < 0) return std::strerror(errno);
     file.fd = fd;
-    return 0;
+    const int status = fcntl(fd, F_GETFL);
+    if (status < 0 || fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        close(std::exchange(file.fd, -1));
+        return std::strerror(error);
+    }
+    return {};
 }
 
 // A new file beside `target`; with 0666 the umask gives it the mode any new file gets.
@@ -103,36 +154,55 @@ int createTemporary(const std::string& target, OutputFile& file) {
     return EEXIST;
 }
 
-}  // namespace
+// Closes the file and removes the temporary one; what stood at the path is untouched.
+void abandonOutputFile(OutputFile& file) {
+    if (file.fd >= 0) close(std::exchange(file.fd, -1));
+    if (!file.temporaryPath.empty()) unlink(file.temporaryPath.c_str());
+    file.temporaryPath.clear();
+}
 
-int openOutputFile(const std::string& path, OutputFile& file) {
+// Gives the temporary file the owner and mode of the file it replaces.
+int takeOverOwnership(const struct stat& status, OutputFile& file) {
+    // Only the privileged can hand the file back to its owner; for anyone else it is theirs.
+    static_cast<void>(fchown(file.fd, status.st_uid, status.st_gid) == 0);
+    return fchmod(file.fd, status.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+// Empty and an open `file`, or why not with nothing created.
+std::string openOutputFile(const std::string& path, OutputFile& file) {
     file = OutputFile{};
     struct stat status {};
     const bool exists = stat(path.c_str(), &status) == 0;
-    if (!exists && errno != ENOENT) return errno;
-    if (exists && S_ISDIR(status.st_mode)) return EISDIR;
-    if (exists && !S_ISREG(status.st_mode)) return openDirect(path, 0, file);
+    if (!exists && errno != ENOENT) return std::strerror(errno);
+    if (exists && S_ISDIR(status.st_mode)) return std::strerror(EISDIR);
+    if (exists && !S_ISREG(status.st_mode)) return openInPlace(path, 0, status.st_mode, file);
 
     std::string target = path;
     bool openFile = false;
-    if (const int error = followLinks(target, openFile); error != 0) return error;
+    if (const int error = followLinks(target, openFile); error != 0) return std::strerror(error);
     // Such as standard output sent to a file: the picture goes after what is printed there.
-    if (openFile) return openDirect(path, O_APPEND, file);
+    if (openFile) return openInPlace(path, O_APPEND, status.st_mode, file);
     // A file the user may not write stays as it is, although its folder would let it be replaced.
-    if (exists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
-    if (const int error = createTemporary(target, file); error != 0) return error;
-    if (exists) {
-        // Only the privileged can hand the file back to its owner; for anyone else it is theirs.
-        static_cast<void>(fchown(file.fd, status.st_uid, status.st_gid) == 0);
-        if (fchmod(file.fd, status.st_mode & 07777) != 0) {
-            const int error = errno;
-            abandonOutputFile(file);
-            return error;
-        }
+    if (exists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        return std::strerror(errno);
     }
-    return 0;
+    if (const int error = createTemporary(target, file); error != 0) {
+        // Writing it in place instead would lose it to a write that failed halfway.
+        if (exists) {
+            return std::string("no temporary file can be made in its folder (") +
+                   std::strerror(error) + ")";
+        }
+        return std::strerror(error);
+    }
+    if (const int error = exists ? takeOverOwnership(status, file) : 0; error != 0) {
+        abandonOutputFile(file);
+        return std::strerror(error);
+    }
+    return {};
 }
 
+// Syncs the temporary file and moves it over its target, or just closes a direct target. 0, or
+// the errno of the failure; either way the file is closed and no temporary is left.
 int commitOutputFile(OutputFile& file) {
     const bool replacing = !file.temporaryPath.empty();
     int error = replacing && fsync(file.fd) != 0 ? errno : 0;
@@ -146,10 +216,18 @@ int commitOutputFile(OutputFile& file) {
     return error;
 }
 
-void abandonOutputFile(OutputFile& file) {
-    if (file.fd >= 0) close(std::exchange(file.fd, -1));
-    if (!file.temporaryPath.empty()) unlink(file.temporaryPath.c_str());
-    file.temporaryPath.clear();
+}  // namespace
+
+std::string writeOutputFile(const std::string& path, const FileContents& contents) {
+    OutputFile file;
+    if (std::string failed = openOutputFile(path, file); !failed.empty()) return failed;
+    const WriteSignalsHeld held;
+    if (std::string failed = contents(file.fd); !failed.empty()) {
+        abandonOutputFile(file);
+        return failed;
+    }
+    const int error = commitOutputFile(file);
+    return error == 0 ? std::string() : std::strerror(error);
 }
 
 }  // namespace tabulor

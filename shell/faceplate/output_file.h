@@ -5,24 +5,19 @@
 // pipe, a terminal or a device is written as it stands and never removed, and a file named as an
 // open stream (/dev/stdout, /dev/fd/N) is written after what that stream holds.
 
+#include <functional>
 #include <string>
 
 namespace tabulor {
 
-struct OutputFile {
-    int fd = -1;
-    std::string temporaryPath;  // empty when the target is written directly
-    std::string targetPath;     // the file the temporary replaces, links followed
-};
+// What writes the contents through the open descriptor: empty, or why it could not.
+using FileContents = std::function<std::string(int fd)>;
 
-// 0 and an open `file`, or the errno of the failure and nothing created.
-int openOutputFile(const std::string& path, OutputFile& file);
-
-// Syncs the temporary file and moves it over its target, or just closes a direct target. 0, or
-// the errno of the failure; either way the file is closed and no temporary is left.
-int commitOutputFile(OutputFile& file);
-
-// Closes the file and removes the temporary one; what stood at the path is untouched.
-void abandonOutputFile(OutputFile& file);
+// Writes the file at `path` through `contents`. Empty when it is written; otherwise why not, as
+// a message gives it after the file's name ("File too large", "no process is reading it"), with
+// what stood at the path as it was and no temporary file left. The signals a failed write raises
+// (a pipe whose reader has gone, a file past the size limit) are held back meanwhile, so that
+// they make a write fail with its reason instead of ending the program.
+std::string writeOutputFile(const std::string& path, const FileContents& contents);
 
 }  // namespace tabulor

@@ -1,14 +1,11 @@
 #include "shell/faceplate/png_writer.h"
 
 #include <png.h>
-#include <pthread.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <vector>
 
 #include "shell/faceplate/output_file.h"
@@ -73,37 +70,11 @@ bool encode(const RgbSurface& surface, png_bytep* rows, PngSink& sink) {
     return true;
 }
 
-// A pipe whose reader has gone is a write that fails with its reason, not the end of the
-// program: the signal it raises is held back while the picture is written, then taken.
-class PipeSignalHeld {
-  public:
-    PipeSignalHeld() {
-        sigemptyset(&pipe_);
-        sigaddset(&pipe_, SIGPIPE);
-        pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
-        sigset_t pending;
-        sigpending(&pending);
-        pendingBefore_ = sigismember(&pending, SIGPIPE) == 1;
-    }
-    ~PipeSignalHeld() {
-        const timespec now{};
-        if (!pendingBefore_) sigtimedwait(&pipe_, nullptr, &now);
-        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-    }
-    PipeSignalHeld(const PipeSignalHeld&) = delete;
-    PipeSignalHeld& operator=(const PipeSignalHeld&) = delete;
-
-  private:
-    sigset_t pipe_{};
-    sigset_t previous_{};
-    bool pendingBefore_ = false;
-};
-
 }  // namespace
 
 bool writePng(const RgbSurface& surface, const std::string& path, std::string& error) {
     if (surface.width() <= 0 || surface.height() <= 0) {
-        error = "cannot write " + path + ": the picture is empty";
+        error = "the picture is empty";
         return false;
     }
     const std::size_t stride = static_cast<std::size_t>(surface.width()) * 3;
@@ -113,26 +84,13 @@ bool writePng(const RgbSurface& surface, const std::string& path, std::string& e
         rows[y] = const_cast<png_bytep>(surface.rgb().data() + y * stride);
     }
 
-    OutputFile file;
     PngSink sink;
-    int failure = openOutputFile(path, file);
-    if (failure == 0) {
-        const PipeSignalHeld held;
-        sink.fd = file.fd;
-        if (encode(surface, rows.data(), sink)) {
-            failure = commitOutputFile(file);
-        } else {
-            abandonOutputFile(file);
-            failure = sink.error;
-            if (failure == 0) {
-                error = "cannot write " + path + ": " + sink.message;
-                return false;
-            }
-        }
-    }
-    if (failure == 0) return true;
-    error = "cannot write " + path + ": " + std::strerror(failure);
-    return false;
+    error = writeOutputFile(path, [&](int fd) -> std::string {
+        sink.fd = fd;
+        if (encode(surface, rows.data(), sink)) return {};
+        return sink.error != 0 ? std::strerror(sink.error) : sink.message;
+    });
+    return error.empty();
 }
 
 }  // namespace tabulor

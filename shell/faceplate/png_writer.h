@@ -8,8 +8,8 @@
 
 namespace tabulor {
 
-// False, with "cannot write PATH: <the system's reason>" in `error`, when it cannot be written;
-// nothing at the path is removed, and a file there is as it was.
+// False, with the reason in `error` ("Permission denied"), when it cannot be written; nothing at
+// the path is removed, and a file there is as it was.
 bool writePng(const RgbSurface& surface, const std::string& path, std::string& error);
 
 }  // namespace tabulor

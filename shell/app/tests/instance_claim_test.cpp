@@ -166,6 +166,35 @@ TEST_F(InstanceClaimTest, WhatIsNotOursAtTheNameIsLeftAloneAndTheCopyRunsUnfound
     }
 }
 
+// Whoever may write the folder's parent renames the checked folder away and puts one of their
+// own in its place, with a link where the socket goes: nothing is made in theirs, nothing is done
+// through the link, and the copy runs unfound, saying so.
+TEST_F(InstanceClaimTest, AFolderSwappedWhileInUseIsRefusedAndNothingIsDoneInTheOther) {
+    const fs::path checked = folder.string() + "-checked";
+    const fs::path victim = folder.string() + "-victim";
+    const fs::path socketName = fs::path(paths.socket).filename();
+    std::ofstream(victim) << "notes\n";
+    fs::permissions(victim, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::others_read);
+    InstanceClaim claim = claimInstance(paths, kShortAnswer, [&] {
+        fs::rename(folder, checked);
+        fs::create_directory(folder);
+        fs::create_symlink(victim, paths.socket);
+    });
+    EXPECT_EQ(claim.outcome, InstanceClaim::Outcome::Unusable);
+    EXPECT_EQ(claim.error, folder.string() + " is no longer the folder that was checked");
+    EXPECT_EQ(claim.listener.fd, -1);
+    EXPECT_EQ(claim.lockFd, -1);
+    EXPECT_EQ(fs::status(victim).permissions(), fs::perms::owner_read | fs::perms::owner_write |
+                                                    fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_symlink(paths.socket));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(checked / socketName)));
+    releaseInstance(claim);
+    fs::remove_all(checked);
+    fs::remove(victim);
+}
+
 TEST_F(InstanceClaimTest, TheRuntimeFolderOnlyWhenPrivate) {
     const fs::path runtime = folder / "runtime";
     const fs::path temporary = folder / "tmp";

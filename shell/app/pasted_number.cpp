@@ -2,34 +2,14 @@
 
 #include <string>
 
+#include "text/utf8.h"
+
 namespace tabulor {
 
 namespace {
 
 // Longer text is no number a user meant to key into a 12-character entry, however it is grouped.
 constexpr std::size_t kLongestText = 128;
-
-std::optional<std::u32string> decodeUtf8(std::string_view text) {
-    std::u32string decoded;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) return std::nullopt;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            c = (c << 6) | (next & 0x3F);
-        }
-        decoded.push_back(c);
-        i += static_cast<std::size_t>(length);
-    }
-    return decoded;
-}
 
 bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';

@@ -3,42 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "text/utf8.h"
+
 namespace tabulor {
 
 namespace {
-
-struct Character {
-    std::size_t length = 0;  // bytes; 0 when the bytes at that place are not UTF-8
-    std::uint32_t code = 0;
-};
-
-// The lead bytes of the longer UTF-8 forms, and the least code each may carry.
-struct Form {
-    unsigned char mask;
-    unsigned char lead;
-    std::size_t length;
-    std::uint32_t least;
-};
-constexpr Form kForms[] = {{0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
-
-// The UTF-8 sequence at `at`; overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-Character characterAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return {1, lead};
-    for (const Form& form : kForms) {
-        if ((lead & form.mask) != form.lead) continue;
-        if (text.size() - at < form.length) return {};
-        std::uint32_t code = lead & static_cast<unsigned char>(~form.mask);
-        for (std::size_t i = 1; i < form.length; ++i) {
-            const auto next = static_cast<unsigned char>(text[at + i]);
-            if ((next & 0xC0) != 0x80) return {};
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        if (code < form.least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {};
-        return {form.length, code};
-    }
-    return {};
-}
 
 bool isControl(std::uint32_t code) {
     return code < 0x20 || (code >= 0x7F && code <= 0x9F);
@@ -88,7 +57,7 @@ std::string terminalSafe(std::string_view text, std::size_t maxCharacters) {
     std::string out;
     std::size_t at = 0;
     for (std::size_t shown = 0; at < text.size() && shown < maxCharacters; ++shown) {
-        const Character character = characterAt(text, at);
+        const Utf8Character character = utf8CharacterAt(text, at);
         const std::size_t length = character.length == 0 ? 1 : character.length;
         const std::string_view bytes = text.substr(at, length);
         if (character.length == 0 || isControl(character.code)) {

@@ -175,29 +175,4 @@ void drawInk(Canvas& canvas, const Coverage& coverage, int x, int y, const Rgb& 
     }
 }
 
-std::u32string decodeUtf8(std::string_view text) {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        char32_t code = byte;
-        if (byte >= 0xF0) {
-            extra = 3;
-            code = byte & 0x07;
-        } else if (byte >= 0xE0) {
-            extra = 2;
-            code = byte & 0x0F;
-        } else if (byte >= 0xC0) {
-            extra = 1;
-            code = byte & 0x1F;
-        }
-        for (int k = 1; k <= extra && i + k < text.size(); ++k) {
-            code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        out.push_back(code);
-        i += 1 + extra;
-    }
-    return out;
-}
-
 }  // namespace tabulor::facegen

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "text/utf8.h"
 
 namespace tabulor::facegen {
 
@@ -49,7 +50,5 @@ int capHeight(const Font& font, int pixelSize);
 
 // Blends the coverage in `colour` with its ink box's top-left corner at (x, y).
 void drawInk(Canvas& canvas, const Coverage& coverage, int x, int y, const Rgb& colour);
-
-std::u32string decodeUtf8(std::string_view text);
 
 }  // namespace tabulor::facegen

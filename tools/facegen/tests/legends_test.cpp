@@ -30,8 +30,8 @@ std::pair<std::u32string, std::u32string> printedLegends(const KeyFacts& key, Fa
 TEST(Legends, EveryFacePrintsTheKeyTablesLegends) {
     const FaceKind faces[] = {{false, false}, {true, false}, {false, true}, {true, true}};
     for (const KeyFacts& key : kKeyTable) {
-        const std::u32string primary = decodeUtf8(drawnLegend(key));
-        const std::u32string shifted = decodeUtf8(drawnShiftedLegend(key));
+        const std::u32string primary = decodeUtf8(drawnLegend(key)).value();
+        const std::u32string shifted = decodeUtf8(drawnShiftedLegend(key)).value();
         for (const FaceKind face : faces) {
             const auto [printedPrimary, printedShifted] = printedLegends(key, face);
             EXPECT_EQ(printedPrimary, primary)

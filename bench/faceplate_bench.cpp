@@ -7,8 +7,8 @@
 
 #include "bench/bench_session.h"
 #include "bench/budget.h"
-#include "shell/faceplate/faceplate.h"
-#include "shell/faceplate/rgb_surface.h"
+#include "faceplate/faceplate.h"
+#include "faceplate/rgb_surface.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::bench {

@@ -8,9 +8,9 @@
 #include <mutex>
 
 #include "display/display_text.h"
-#include "shell/app/hit_test.h"
+#include "faceplate/geometry.h"
+#include "faceplate/hit_test.h"
 #include "shell/app/main_window.h"
-#include "shell/faceplate/faceplate_layout.h"
 
 namespace tabulor {
 
@@ -98,7 +98,8 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
     QRect rect() const override {
         const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
         if (calculator == nullptr) return {};
-        const Rect area = item_ == kDisplayItem ? faceplate::kDisplayRect : keyCell(item_ - 1);
+        const Rect area =
+            item_ == kDisplayItem ? faceplate::kDisplayRect : faceplate::keyCell(item_ - 1);
         const Rect logical = window_->zoomGeometry().logicalRect(area);
         const QPoint origin = window_->mapToGlobal(QPoint(logical.left, logical.top));
         return QRect(origin, QSize(logical.right - logical.left, logical.bottom - logical.top));

@@ -15,15 +15,15 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "faceplate/faceplate.h"
+#include "faceplate/hit_test.h"
 #include "shell/app/clipboard_number.h"
 #include "shell/app/faceplate_accessible.h"
-#include "shell/app/hit_test.h"
 #include "shell/app/key_map.h"
 #include "shell/app/pasted_number.h"
 #include "shell/app/qt_surface.h"
 #include "shell/app/shell_text.h"
 #include "shell/app/window_options.h"
-#include "shell/faceplate/faceplate.h"
 
 namespace tabulor {
 

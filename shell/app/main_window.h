@@ -12,12 +12,12 @@
 #include <optional>
 
 #include "engine/calculator.h"
+#include "faceplate/faceplate_images.h"
 #include "shell/app/about_box.h"
 #include "shell/app/menu_strip.h"
 #include "shell/app/qt_image_cache.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/zoom_geometry.h"
-#include "shell/faceplate/faceplate_images.h"
 
 namespace tabulor {
 

@@ -1,8 +1,8 @@
-#include "shell/faceplate/faceplate.h"
+#include "faceplate/faceplate.h"
 
 #include <cstddef>
 
-#include "shell/faceplate/faceplate_layout.h"
+#include "faceplate/geometry.h"
 
 namespace tabulor {
 
@@ -12,16 +12,11 @@ constexpr Colour kMarkColour{255, 255, 255};
 
 void drawMark(Surface& surface, std::int32_t cellLeft, MarkCode mark) {
     if (mark == MarkCode::None) return;
-    // The point sits in the gap after the glyph, level with the bottom segment's lower rows.
-    surface.setPixel(cellLeft + 15, 41, kMarkColour);
-    surface.setPixel(cellLeft + 16, 41, kMarkColour);
-    surface.setPixel(cellLeft + 15, 42, kMarkColour);
-    surface.setPixel(cellLeft + 16, 42, kMarkColour);
-    if (mark > MarkCode::Point) {
-        // The comma's tail, down and to the left, into the rows below the figures.
-        surface.setPixel(cellLeft + 16, 43, kMarkColour);
-        surface.setPixel(cellLeft + 15, 44, kMarkColour);
-    }
+    for (const Point pixel : faceplate::kPointPixels)
+        surface.setPixel(cellLeft + pixel.x, pixel.y, kMarkColour);
+    if (mark <= MarkCode::Point) return;
+    for (const Point pixel : faceplate::kCommaTailPixels)
+        surface.setPixel(cellLeft + pixel.x, pixel.y, kMarkColour);
 }
 
 void drawAnnunciator(Surface& surface, bool shown, const Rect& where, const Image* image,
@@ -42,18 +37,16 @@ void drawDisplay(const FaceplateImages& images, const Display& display, Surface&
     drawAnnunciator(surface, display.beginMode, kBeginRect, images.beginImage.get(), {0, 0});
     drawAnnunciator(surface, display.pendShown, kPendRect, images.pendImage.get(), {0, 0});
     drawAnnunciator(surface, display.lowBattery, kBatteryRect, images.batteryImage.get(), {0, 0});
-    // The strip has bands for codes 1..5 only; any other code has nothing to show.
-    const bool errorShown = display.error >= ErrorCode::Tvm && display.error <= ErrorCode::Stat;
-    drawAnnunciator(surface, errorShown, kErrorRect, images.errorStrip.get(),
+    // A code without a band has nothing to show.
+    drawAnnunciator(surface, errorHasBand(display.error), kErrorRect, images.errorStrip.get(),
                     {0, kErrorBandHeight * static_cast<std::int32_t>(display.error)});
 
     if (images.glyphStrip == nullptr) return;
     for (std::size_t i = 0; i < static_cast<std::size_t>(kShownCells); ++i) {
-        const std::int32_t left = kCellLeft + kCellPitch * static_cast<std::int32_t>(i);
-        const Rect cell{left, kCellTop, left + kGlyphWidth, kCellTop + kGlyphHeight};
+        const Rect cell = glyphCell(static_cast<int>(i));
         surface.copyImage(cell, *images.glyphStrip,
                           {kGlyphWidth * static_cast<std::int32_t>(display.cells[i]), 0});
-        drawMark(surface, left, display.marks[i]);
+        drawMark(surface, cell.left, display.marks[i]);
     }
 }
 
@@ -67,7 +60,7 @@ void paintFaceplate(const FaceplateImages& images, const Calculator& calculator,
     }
     if (calculator.display != nullptr) drawDisplay(images, *calculator.display, surface);
     if (calculator.heldKey && isKeyCode(*calculator.heldKey) && shiftValid) {
-        const Rect held = keyCell(*calculator.heldKey);
+        const Rect held = faceplate::keyCell(*calculator.heldKey);
         const std::size_t pressed = static_cast<std::size_t>(calculator.shift) + 2;
         drawImage(surface, held, images.faces[pressed].get(), {held.left, held.top});
     }

@@ -1,5 +1,5 @@
 // Loading and releasing the faceplate's images from an image store.
-#include "shell/faceplate/faceplate_images.h"
+#include "faceplate/faceplate_images.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "faceplate/image_table.h"
 #include "image/image.h"
 
 namespace tabulor {

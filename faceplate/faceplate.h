@@ -5,9 +5,9 @@
 
 #include "display/display.h"
 #include "engine/calculator.h"
+#include "faceplate/faceplate_images.h"
+#include "faceplate/surface.h"
 #include "image/image.h"
-#include "shell/faceplate/faceplate_images.h"
-#include "shell/faceplate/surface.h"
 
 namespace tabulor {
 

@@ -1,9 +1,9 @@
-#include "shell/faceplate/faceplate_png.h"
+#include "faceplate/faceplate_png.h"
 
-#include "shell/faceplate/faceplate.h"
-#include "shell/faceplate/faceplate_layout.h"
-#include "shell/faceplate/png_writer.h"
-#include "shell/faceplate/rgb_surface.h"
+#include "faceplate/faceplate.h"
+#include "faceplate/geometry.h"
+#include "faceplate/png_writer.h"
+#include "faceplate/rgb_surface.h"
 
 namespace tabulor {
 

@@ -1,4 +1,4 @@
-#include "shell/faceplate/png_writer.h"
+#include "faceplate/png_writer.h"
 
 #include <png.h>
 #include <pthread.h>
@@ -11,7 +11,7 @@
 #include <ctime>
 #include <vector>
 
-#include "shell/faceplate/output_file.h"
+#include "faceplate/output_file.h"
 
 namespace tabulor {
 

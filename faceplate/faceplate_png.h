@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/calculator.h"
-#include "shell/faceplate/faceplate_images.h"
+#include "faceplate/faceplate_images.h"
 
 namespace tabulor {
 

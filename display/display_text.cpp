@@ -24,7 +24,7 @@ std::string errorBandName(ErrorCode error) {
     return "ERROR " + std::to_string(code);
 }
 
-std::string cellText(const Display& display) {
+std::string cellText(const DisplayReading& display) {
     std::string text;
     for (int i = 0; i < kShownCells; ++i) {
         text += glyphCharacter(display.cells[static_cast<std::size_t>(i)]);
@@ -37,7 +37,7 @@ std::string cellText(const Display& display) {
     return text;
 }
 
-std::vector<std::string> annunciatorNames(const Display& display) {
+std::vector<std::string> annunciatorNames(const DisplayReading& display) {
     std::vector<std::string> names;
     if (display.shiftShown) names.emplace_back(kShiftName);
     if (display.pendShown) names.emplace_back(kPendName);
@@ -47,7 +47,7 @@ std::vector<std::string> annunciatorNames(const Display& display) {
     return names;
 }
 
-std::string displayLine(const Display& display) {
+std::string displayLine(const DisplayReading& display) {
     std::string line = cellText(display);
     const std::vector<std::string> names = annunciatorNames(display);
     if (names.empty()) return line;

@@ -31,7 +31,7 @@ void drawImage(Surface& surface, const Rect& destination, const Image* image, Po
     surface.copyImage(destination, *image, source);
 }
 
-void drawDisplay(const FaceplateImages& images, const Display& display, Surface& surface) {
+void drawDisplay(const FaceplateImages& images, const DisplayReading& display, Surface& surface) {
     using namespace faceplate;
     drawAnnunciator(surface, display.shiftShown, kShiftRect, images.shiftImage.get(), {0, 0});
     drawAnnunciator(surface, display.beginMode, kBeginRect, images.beginImage.get(), {0, 0});
@@ -50,18 +50,17 @@ void drawDisplay(const FaceplateImages& images, const Display& display, Surface&
     }
 }
 
-void paintFaceplate(const FaceplateImages& images, const Calculator& calculator, Surface& surface,
-                    const Rect& client) {
-    const bool shiftValid =
-        calculator.shift == ShiftState::Off || calculator.shift == ShiftState::On;
+void paintFaceplate(const FaceplateImages& images, const CalculatorReading& reading,
+                    Surface& surface, const Rect& client) {
+    const bool shiftValid = reading.face == ShiftState::Off || reading.face == ShiftState::On;
     if (shiftValid) {
-        const std::size_t face = static_cast<std::size_t>(calculator.shift);
+        const std::size_t face = static_cast<std::size_t>(reading.face);
         drawImage(surface, client, images.faces[face].get(), {client.left, client.top});
     }
-    if (calculator.display != nullptr) drawDisplay(images, *calculator.display, surface);
-    if (calculator.heldKey && isKeyCode(*calculator.heldKey) && shiftValid) {
-        const Rect held = faceplate::keyCell(*calculator.heldKey);
-        const std::size_t pressed = static_cast<std::size_t>(calculator.shift) + 2;
+    if (reading.display) drawDisplay(images, *reading.display, surface);
+    if (reading.heldKey && isKeyCode(*reading.heldKey) && shiftValid) {
+        const Rect held = faceplate::keyCell(*reading.heldKey);
+        const std::size_t pressed = static_cast<std::size_t>(reading.face) + 2;
         drawImage(surface, held, images.faces[pressed].get(), {held.left, held.top});
     }
 }

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "engine/calculator.h"
+#include "engine/calculator_reading.h"
 #include "faceplate/faceplate_images.h"
 
 namespace tabulor {
 
 // False, with a message in `error`, when there is no face to draw or the file cannot be written.
-bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculator,
+bool writeFaceplatePng(const FaceplateImages& images, const CalculatorReading& reading,
                        const std::string& path, std::string& error);
 
 }  // namespace tabulor

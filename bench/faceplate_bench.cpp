@@ -7,15 +7,13 @@
 
 #include "bench/bench_session.h"
 #include "bench/budget.h"
-#include "shell/faceplate/faceplate.h"
-#include "shell/faceplate/rgb_surface.h"
+#include "faceplate/faceplate.h"
+#include "faceplate/geometry.h"
+#include "faceplate/rgb_surface.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::bench {
 namespace {
-
-constexpr std::int32_t kFaceWidth = 240;
-constexpr std::int32_t kFaceHeight = 294;
 
 void fullPaint(benchmark::State& state) {
     FaceplateImages images;
@@ -31,10 +29,9 @@ void fullPaint(benchmark::State& state) {
     display.shiftShown = true;
     display.lowBattery = true;
     display.error = ErrorCode::Func;
-    RgbSurface surface(kFaceWidth, kFaceHeight);
-    const Rect client{0, 0, kFaceWidth, kFaceHeight};
+    RgbSurface surface(faceplate::kWidth, faceplate::kHeight);
     for (auto _ : state) {
-        paintFaceplate(images, calculator, surface, client);
+        paintFaceplate(images, calculator, surface, faceplate::kFaceRect);
         benchmark::DoNotOptimize(surface.rgb().data());
     }
     setOperationsPerIteration(state, 1);

@@ -15,7 +15,7 @@
 #include "cli/printed_line.h"
 #include "cli/session.h"
 #include "cli/token_parsing.h"
-#include "shell/faceplate/faceplate_png.h"
+#include "faceplate/faceplate_png.h"
 #include "shell/terminal/terminal_text.h"
 
 namespace tabulor {

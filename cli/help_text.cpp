@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "cli/session.h"
 #include "cli/token_table.h"
+#include "display/annunciator_names.h"
 
 #ifndef TABULOR_VERSION
 #error "TABULOR_VERSION must be defined by the build"
@@ -53,6 +54,19 @@ void appendOptions(std::string& out) {
         out += head + '\n';
         appendWrapped(out, splitOnSpaces(spec.summary), "        ");
     }
+}
+
+// "SHIFT PEND BEGIN BAT and ERROR TVM, ..., STAT", broken where the paragraph's line ends.
+std::string annunciatorNameList() {
+    std::string list;
+    for (const std::string_view name : {kShiftName, kPendName, kBeginName, kBatteryName})
+        list += std::string(name) + ' ';
+    list += "and";
+    for (std::size_t band = 1; band < kErrorBandNames.size(); ++band) {
+        list += band == 1 ? " " : (band == 3 ? ",\n" : ", ");
+        list += kErrorBandNames[band];
+    }
+    return list;
 }
 
 // "name" or "name (alias alias)" for each key, in table order; aliases follow their key.
@@ -115,8 +129,9 @@ std::string helpText() {
         "\n"
         "Output: the 13 display cells, each followed by its mark ('.' or ','),\n"
         "trailing blanks removed, then the lit annunciators, for example\n"
-        "\" 1,234.50  [PEND BAT]\" (SHIFT PEND BEGIN BAT and ERROR TVM, ERROR FULL,\n"
-        "ERROR STAT, ERROR FUNC, STAT). Cells read 0-9, blank, _ (cursor), - and the\n"
+        "\" 1,234.50  [PEND BAT]\" (" +
+        annunciatorNameList() +
+        "). Cells read 0-9, blank, _ (cursor), - and the\n"
         "letters A b C d E F H i L N P r u U R Y n o t j.\n"
         "With --json each line is instead an object with the keys display, message\n"
         "(null while a number shows, else overflow, no-solution, full-mantissa,\n"

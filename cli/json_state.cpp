@@ -23,15 +23,15 @@ nlohmann::ordered_json tvmJson(const TvmRegisters& tvm) {
 }
 
 // null while a number (or keyed input) shows.
-nlohmann::ordered_json messageJson(const Display& display) {
-    if (!display.messageActive) return nullptr;
-    return messageEntry(display.messageKind).name;
+nlohmann::ordered_json messageJson(const DisplayReading& display) {
+    if (!display.message) return nullptr;
+    return messageEntry(*display.message).name;
 }
 
 }  // namespace
 
-nlohmann::ordered_json stateJson(const Calculator& calculator) {
-    const Display& display = *calculator.display;
+nlohmann::ordered_json stateJson(const CalculatorReading& reading) {
+    const DisplayReading& display = *reading.display;
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
     object["display"] = cellText(display);
     object["message"] = messageJson(display);
@@ -39,15 +39,15 @@ nlohmann::ordered_json stateJson(const Calculator& calculator) {
     object["error"] = static_cast<std::int32_t>(display.error);
     object["value"] = jsonNumber(display.value);
     object["entryPending"] = display.entryPending;
-    object["isOn"] = calculator.isOn;
-    object["prefixMode"] = static_cast<std::int32_t>(calculator.prefixMode);
-    object["depth"] = calculator.depth;
+    object["isOn"] = reading.isOn;
+    object["prefixMode"] = static_cast<std::int32_t>(reading.prefix);
+    object["depth"] = reading.depth;
     object["decimals"] = display.decimals;
     nlohmann::ordered_json registers = nlohmann::ordered_json::array();
-    for (const double r : calculator.registers)
+    for (const double r : reading.registers)
         registers.push_back(jsonNumber(r));
     object["registers"] = std::move(registers);
-    object["tvm"] = tvmJson(calculator.tvm);
+    object["tvm"] = tvmJson(reading.tvm);
     return object;
 }
 

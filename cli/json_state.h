@@ -3,12 +3,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "engine/calculator.h"
+#include "engine/calculator_reading.h"
 
 namespace tabulor {
 
 // {"display", "message", "annunciators", "error", "value", "entryPending", "isOn", "prefixMode",
 //  "depth", "decimals", "registers", "tvm"}, in that order. The calculator must have its Display.
-nlohmann::ordered_json stateJson(const Calculator& calculator);
+nlohmann::ordered_json stateJson(const CalculatorReading& reading);
 
 }  // namespace tabulor

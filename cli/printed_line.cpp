@@ -6,20 +6,21 @@
 
 namespace tabulor {
 
-std::string printedLine(const Calculator& calculator, OutputFormat format) {
+std::string printedLine(const CalculatorReading& reading, OutputFormat format) {
     switch (format) {
         case OutputFormat::Json:
-            return formatJsonLine(stateJson(calculator));
+            return formatJsonLine(stateJson(reading));
         case OutputFormat::Line:
             break;
     }
-    return displayLine(*calculator.display);
+    return displayLine(*reading.display);
 }
 
-std::string traceLine(std::string_view token, const Calculator& calculator, OutputFormat format) {
+std::string traceLine(std::string_view token, const CalculatorReading& reading,
+                      OutputFormat format) {
     std::string line(token);
     line += '\t';
-    line += printedLine(calculator, format);
+    line += printedLine(reading, format);
     return line;
 }
 

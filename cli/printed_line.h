@@ -5,14 +5,15 @@
 #include <string_view>
 
 #include "cli/options.h"
-#include "engine/calculator.h"
+#include "engine/calculator_reading.h"
 
 namespace tabulor {
 
 // The calculator must have its Display.
-std::string printedLine(const Calculator& calculator, OutputFormat format);
+std::string printedLine(const CalculatorReading& reading, OutputFormat format);
 
 // TOKEN<TAB>LINE, the token as typed.
-std::string traceLine(std::string_view token, const Calculator& calculator, OutputFormat format);
+std::string traceLine(std::string_view token, const CalculatorReading& reading,
+                      OutputFormat format);
 
 }  // namespace tabulor

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "display/display.h"
+#include "display/display_reading.h"
 
 namespace tabulor {
 
@@ -21,6 +21,6 @@ struct CellNumber {
 
 // Digits, '-' for the minus glyph, 'E' for the exponent glyph and '.' for the decimal mark, in
 // cell order; blanks and the cursor give nothing.
-CellNumber cellNumber(const Display& display);
+CellNumber cellNumber(const DisplayReading& display);
 
 }  // namespace tabulor

@@ -1,5 +1,7 @@
 #include "display/display_text.h"
 
+#include "display/annunciator_names.h"
+
 namespace tabulor {
 
 char glyphCharacter(Glyph glyph) {
@@ -15,26 +17,14 @@ char markCharacter(MarkCode mark) {
 }
 
 std::string errorBandName(ErrorCode error) {
-    switch (error) {
-        case ErrorCode::None:
-            return {};
-        case ErrorCode::Tvm:
-            return "ERROR TVM";
-        case ErrorCode::Full:
-            return "ERROR FULL";
-        case ErrorCode::StatError:
-            return "ERROR STAT";
-        case ErrorCode::Func:
-            return "ERROR FUNC";
-        case ErrorCode::Stat:
-            return "STAT";
-        default:
-            // No band exists; say what is there.
-            return "ERROR " + std::to_string(static_cast<int>(error));
-    }
+    const int code = static_cast<int>(error);
+    if (code >= 0 && code < static_cast<int>(kErrorBandNames.size()))
+        return std::string(kErrorBandNames[static_cast<std::size_t>(code)]);
+    // No band exists; say what is there.
+    return "ERROR " + std::to_string(code);
 }
 
-std::string cellText(const Display& display) {
+std::string cellText(const DisplayReading& display) {
     std::string text;
     for (int i = 0; i < kShownCells; ++i) {
         text += glyphCharacter(display.cells[static_cast<std::size_t>(i)]);
@@ -47,17 +37,17 @@ std::string cellText(const Display& display) {
     return text;
 }
 
-std::vector<std::string> annunciatorNames(const Display& display) {
+std::vector<std::string> annunciatorNames(const DisplayReading& display) {
     std::vector<std::string> names;
-    if (display.shiftShown) names.emplace_back("SHIFT");
-    if (display.pendShown) names.emplace_back("PEND");
-    if (display.beginMode) names.emplace_back("BEGIN");
-    if (display.lowBattery) names.emplace_back("BAT");
+    if (display.shiftShown) names.emplace_back(kShiftName);
+    if (display.pendShown) names.emplace_back(kPendName);
+    if (display.beginMode) names.emplace_back(kBeginName);
+    if (display.lowBattery) names.emplace_back(kBatteryName);
     if (display.error != ErrorCode::None) names.push_back(errorBandName(display.error));
     return names;
 }
 
-std::string displayLine(const Display& display) {
+std::string displayLine(const DisplayReading& display) {
     std::string line = cellText(display);
     const std::vector<std::string> names = annunciatorNames(display);
     if (names.empty()) return line;

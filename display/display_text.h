@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "display/display.h"
+#include "display/display_reading.h"
 
 namespace tabulor {
 
@@ -20,12 +20,12 @@ char markCharacter(MarkCode mark);
 std::string errorBandName(ErrorCode error);
 
 // The cells and marks, trailing blanks removed (the sign cell's blank stays before a number).
-std::string cellText(const Display& display);
+std::string cellText(const DisplayReading& display);
 
 // SHIFT, PEND, BEGIN, BAT and the error band, those lit, in that order.
-std::vector<std::string> annunciatorNames(const Display& display);
+std::vector<std::string> annunciatorNames(const DisplayReading& display);
 
 // cellText, then "  [" names "]" when any annunciator is lit.
-std::string displayLine(const Display& display);
+std::string displayLine(const DisplayReading& display);
 
 }  // namespace tabulor

@@ -8,10 +8,10 @@
 
 namespace tabulor {
 
-CellNumber cellNumber(const Display& display) {
+CellNumber cellNumber(const DisplayReading& display) {
     CellNumber number;
-    for (int i = 0; i < kShownCells; ++i) {
-        const Glyph glyph = cellAt(display, i);
+    for (std::size_t i = 0; i < display.cells.size(); ++i) {
+        const Glyph glyph = display.cells[i];
         const int index = static_cast<int>(glyph);
         if (index >= 0 && index <= 9) {
             number.chars[number.size++] = static_cast<char>('0' + index);
@@ -22,7 +22,7 @@ CellNumber cellNumber(const Display& display) {
         } else if (glyph != Glyph::Blank && glyph != Glyph::Cursor) {
             number.otherGlyphs = true;
         }
-        if (markAt(display, i) == display.decimalMark) number.chars[number.size++] = '.';
+        if (display.marks[i] == display.decimalMark) number.chars[number.size++] = '.';
     }
     return number;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The 30 keys of the keypad: where each one sits, what it says, and how the keyboard and the
-// command line name it. The hit test, the faceplate drawing, the artwork generator, the token
-// parser, the keyboard map and the screen reader's names all read this one table. Constant and
-// free of the platform, so that the generator can use it without linking the engine.
+// The 30 keys of the keypad: the row and column of each, what it says, and how the keyboard and
+// the command line name it. The faceplate's geometry, the artwork generator, the token parser,
+// the keyboard map and the screen reader's names all read this one table. Constant and free of
+// the platform and of pixels, so that the generator can use it without linking the engine.
 
 #include <array>
 #include <cstdint>
@@ -61,31 +61,6 @@ constexpr int keyColumn(KeyCode code) {
 }
 constexpr int keyRow(KeyCode code) {  // counted from the bottom
     return code / kKeyColumns;
-}
-
-// Faceplate pixels from the top-left corner, right and bottom exclusive.
-struct Rect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;   // exclusive
-    std::int32_t bottom = 0;  // exclusive
-};
-
-// The key cells, one pixel apart: what a hit must land in, and what a pressed key redraws.
-inline constexpr std::int32_t kKeyColumnPitch = 47;
-inline constexpr std::int32_t kKeyRowPitch = 40;
-inline constexpr std::int32_t kKeyCellWidth = 46;
-inline constexpr std::int32_t kKeyCellHeight = 39;
-
-// The cell of column 0..4 and row 0..5 counted from the bottom.
-constexpr Rect keyCellAt(int column, int row) {
-    const std::int32_t left = 3 + kKeyColumnPitch * column;
-    const std::int32_t top = 254 - kKeyRowPitch * row;
-    return Rect{left, top, left + kKeyCellWidth, top + kKeyCellHeight};
-}
-
-constexpr Rect keyCell(KeyCode code) {
-    return keyCellAt(keyColumn(code), keyRow(code));
 }
 
 // Keyboard keys that type no character.

@@ -12,19 +12,6 @@
 
 namespace tabulor {
 
-namespace ImageId {
-inline constexpr int Face = 105;
-inline constexpr int ShiftedFace = 106;
-inline constexpr int GlyphStrip = 108;
-inline constexpr int ShiftAnnunciator = 111;
-inline constexpr int BeginAnnunciator = 112;
-inline constexpr int PendAnnunciator = 113;
-inline constexpr int BatteryAnnunciator = 114;
-inline constexpr int ErrorStrip = 118;
-inline constexpr int PressedFace = 130;
-inline constexpr int PressedShiftedFace = 131;
-}  // namespace ImageId
-
 inline constexpr std::size_t kBitmapHeaderSize = 40;
 
 // Image bytes start on a cache line, so where the pixel rows fall against cache lines does not

@@ -15,11 +15,12 @@
 #include "cli/tests/in_process_run.h"
 #include "cli/token_parsing.h"
 #include "display/glyph.h"
-#include "shell/faceplate/faceplate.h"
-#include "shell/faceplate/faceplate_layout.h"
-#include "shell/faceplate/rgb_surface.h"
+#include "faceplate/faceplate.h"
+#include "faceplate/geometry.h"
+#include "faceplate/image_table.h"
+#include "faceplate/rgb_surface.h"
+#include "faceplate/tests/png_reading.h"
 #include "shell/resources/embedded_images.h"
-#include "shell/tests/png_reading.h"
 
 namespace tabulor {
 namespace {

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "cli/tests/process_runner.h"
-#include "shell/tests/png_reading.h"
+#include "faceplate/tests/png_reading.h"
 
 namespace tabulor {
 namespace {

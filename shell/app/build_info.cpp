@@ -3,8 +3,9 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
-#include <initializer_list>
+#include <algorithm>
 
+#include "faceplate/image_table.h"
 #include "shell/app/build_date.h"
 
 #ifndef TABULOR_VERSION
@@ -25,9 +26,11 @@ namespace {
 
 // Read as PNG by name: QIcon::addFile would ask every image plugin whether it knows the file,
 // loading them all (and the JPEG library) before the first paint.
-QIcon iconOfSizes(std::initializer_list<int> sizes) {
+// The sizes up to `largest`.
+QIcon iconOfSizes(int largest) {
     QIcon icon;
-    for (const int size : sizes) {
+    for (const int size : kIconSizes) {
+        if (size > largest) continue;
         QFile file(QStringLiteral(":/icons/tabulor-%1.png").arg(size));
         if (!file.open(QIODevice::ReadOnly)) continue;
         QImageReader reader(&file, "png");
@@ -41,11 +44,11 @@ QIcon iconOfSizes(std::initializer_list<int> sizes) {
 }  // namespace
 
 QIcon applicationIcon() {
-    return iconOfSizes({16, 32, 48, 64, 128, 256});
+    return iconOfSizes(std::ranges::max(kIconSizes));
 }
 
 QIcon smallApplicationIcon() {
-    return iconOfSizes({16, 32, 48});
+    return iconOfSizes(48);
 }
 
 }  // namespace tabulor

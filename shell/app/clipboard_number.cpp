@@ -5,8 +5,8 @@
 
 namespace tabulor {
 
-std::optional<std::string> displayedNumberText(const Display& display) {
-    if (display.messageActive) return std::nullopt;
+std::optional<std::string> displayedNumberText(const DisplayReading& display) {
+    if (display.message) return std::nullopt;
     const CellNumber cells = cellNumber(display);
     if (cells.otherGlyphs) return std::nullopt;  // a letter: the cells hold a message
     std::string text(cells.text());

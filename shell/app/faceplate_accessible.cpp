@@ -8,9 +8,9 @@
 #include <mutex>
 
 #include "display/display_text.h"
-#include "shell/app/hit_test.h"
+#include "faceplate/geometry.h"
+#include "faceplate/hit_test.h"
 #include "shell/app/main_window.h"
-#include "shell/faceplate/faceplate_layout.h"
 
 namespace tabulor {
 
@@ -23,15 +23,15 @@ QString qs(std::string_view text) {
 // Item 0 is the display, items 1..30 the keys by KeyCode + 1.
 constexpr int kDisplayItem = 0;
 
-QString displayReading(const Calculator& calculator) {
-    if (calculator.display == nullptr) return {};
-    return qs(cellText(*calculator.display)).trimmed();
+QString displayReading(const CalculatorReading& reading) {
+    if (!reading.display) return {};
+    return qs(cellText(*reading.display)).trimmed();
 }
 
-QString annunciatorReading(const Calculator& calculator) {
-    if (calculator.display == nullptr) return {};
+QString annunciatorReading(const CalculatorReading& reading) {
+    if (!reading.display) return {};
     QStringList names;
-    for (const std::string& name : annunciatorNames(*calculator.display))
+    for (const std::string& name : annunciatorNames(*reading.display))
         names << qs(name);
     return names.join(QStringLiteral(", "));
 }
@@ -68,15 +68,15 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     QString text(QAccessible::Text kind) const override {
-        const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
-        if (calculator == nullptr) return {};
+        const auto now = window_ != nullptr ? window_->reading() : std::nullopt;
+        if (!now) return {};
         if (item_ == kDisplayItem) {
             switch (kind) {
                 case QAccessible::Name:
                 case QAccessible::Value:
-                    return displayReading(*calculator);
+                    return displayReading(*now);
                 case QAccessible::Description:
-                    return annunciatorReading(*calculator);
+                    return annunciatorReading(*now);
                 default:
                     return {};
             }
@@ -96,9 +96,9 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
     void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
-        const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
-        if (calculator == nullptr) return {};
-        const Rect area = item_ == kDisplayItem ? faceplate::kDisplayRect : keyCell(item_ - 1);
+        if (window_ == nullptr || !window_->reading()) return {};
+        const Rect area =
+            item_ == kDisplayItem ? faceplate::kDisplayRect : faceplate::keyCell(item_ - 1);
         const Rect logical = window_->zoomGeometry().logicalRect(area);
         const QPoint origin = window_->mapToGlobal(QPoint(logical.left, logical.top));
         return QRect(origin, QSize(logical.right - logical.left, logical.bottom - logical.top));
@@ -110,8 +110,8 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
 
     QAccessible::State state() const override {
         QAccessible::State state;
-        const Calculator* calculator = window_ != nullptr ? window_->calculator() : nullptr;
-        if (calculator == nullptr) {
+        const auto now = window_ != nullptr ? window_->reading() : std::nullopt;
+        if (!now) {
             state.invalid = true;
             return state;
         }
@@ -121,7 +121,7 @@ class FaceplateItem final : public QAccessibleInterface, public QAccessibleActio
             state.focusable = true;
             state.focused = window_->keyUnderPointer() == item_ - 1;
             state.hotTracked = state.focused;
-            state.pressed = calculator->heldKey == item_ - 1;
+            state.pressed = now->heldKey == item_ - 1;
         }
         return state;
     }
@@ -174,8 +174,7 @@ int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {
     if (QAccessibleInterface* widget = QAccessibleWidget::childAt(x, y)) return widget;
-    const Calculator* calculator = window_->calculator();
-    if (calculator == nullptr) return nullptr;
+    if (!window_->reading()) return nullptr;
     const QPoint local = window_->mapFromGlobal(QPoint(x, y));
     const ZoomGeometry& geometry = window_->zoomGeometry();
     const int fx = geometry.faceplateCoordinate(local.x());
@@ -195,11 +194,11 @@ QAccessibleInterface* WindowAccessible::itemInterface(int item) const {
 }
 
 QString WindowAccessible::reading() const {
-    const Calculator* calculator = window_->calculator();
-    if (calculator == nullptr) return {};
-    const QString annunciators = annunciatorReading(*calculator);
-    return annunciators.isEmpty() ? displayReading(*calculator)
-                                  : displayReading(*calculator) + ", " + annunciators;
+    const auto now = window_->reading();
+    if (!now) return {};
+    const QString annunciators = annunciatorReading(*now);
+    return annunciators.isEmpty() ? displayReading(*now)
+                                  : displayReading(*now) + ", " + annunciators;
 }
 
 void WindowAccessible::announceDisplay() {

@@ -15,15 +15,15 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "faceplate/faceplate.h"
+#include "faceplate/hit_test.h"
 #include "shell/app/clipboard_number.h"
 #include "shell/app/faceplate_accessible.h"
-#include "shell/app/hit_test.h"
 #include "shell/app/key_map.h"
 #include "shell/app/pasted_number.h"
 #include "shell/app/qt_surface.h"
 #include "shell/app/shell_text.h"
 #include "shell/app/window_options.h"
-#include "shell/faceplate/faceplate.h"
 
 namespace tabulor {
 
@@ -144,7 +144,7 @@ void MainWindow::tapKey(KeyCode code) {
     // The open About box is modal: the pen cannot reach the keys behind it, nor may a reader.
     if (calculator_ == nullptr || about_ != nullptr) return;
     releaseKeyboardKey();
-    if (calculator_->heldKey) return;
+    if (reading()->heldKey) return;
     const Repaint pressed = keyDown(state_, *calculator_, code);
     setFullScreen(state_.fullScreen);
     requestRepaint(pressed);
@@ -201,16 +201,18 @@ void MainWindow::bringForward(const QString& activationToken) {
 }
 
 void MainWindow::copyNumber() {
-    if (calculator_ == nullptr || calculator_->display == nullptr) return;
+    const std::optional<CalculatorReading> now = reading();
+    if (!now || !now->display) return;
     // A message on the display is no number: the clipboard keeps what it had.
-    if (const auto text = displayedNumberText(*calculator_->display)) {
+    if (const auto text = displayedNumberText(*now->display)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
     }
 }
 
 void MainWindow::pasteNumber() {
-    if (calculator_ == nullptr || calculator_->display == nullptr) return;
-    const char decimalMark = calculator_->display->decimalMark == MarkCode::Comma ? ',' : '.';
+    const std::optional<CalculatorReading> now = reading();
+    if (!now || !now->display) return;
+    const char decimalMark = now->display->decimalMark == MarkCode::Comma ? ',' : '.';
     const auto plain =
         plainNumberText(QGuiApplication::clipboard()->text().toStdString(), decimalMark);
     const auto keys = plain ? keysForNumberText(*plain) : std::nullopt;
@@ -219,9 +221,9 @@ void MainWindow::pasteNumber() {
         return;
     }
     releaseKeyboardKey();
-    if (calculator_->heldKey) return;  // the pen is down on a key; typing waits for it
+    if (reading()->heldKey) return;  // the pen is down on a key; typing waits for it
     // An armed SHIFT would turn the first digit into a shifted function; typing it off first.
-    if (calculator_->shift != ShiftState::Off) {
+    if (reading()->face != ShiftState::Off) {
         pressKeyCell(*calculator_, Key::Shift);
         releaseKey(*calculator_);
     }
@@ -345,7 +347,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A key held down repeats in the keyboard, not on the calculator; and one key at a time,
     // as with the pen.
-    if (event->isAutoRepeat() || calculator_->heldKey) return;
+    if (event->isAutoRepeat() || reading()->heldKey) return;
     keyboardKey_ = event->key();
     keyboardScanCode_ = event->nativeScanCode();
     const Repaint repaint = keyDown(state_, *calculator_, *code);

@@ -12,12 +12,13 @@
 #include <optional>
 
 #include "engine/calculator.h"
+#include "engine/calculator_reading.h"
+#include "faceplate/faceplate_images.h"
 #include "shell/app/about_box.h"
 #include "shell/app/menu_strip.h"
 #include "shell/app/qt_image_cache.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/zoom_geometry.h"
-#include "shell/faceplate/faceplate_images.h"
 
 namespace tabulor {
 
@@ -31,6 +32,11 @@ class MainWindow final : public QWidget, private WindowLink {
 
     // Null once the window has ended.
     const Calculator* calculator() const { return calculator_.get(); }
+    // The calculator as it reads now; none once the window has ended.
+    std::optional<CalculatorReading> reading() const {
+        if (calculator_ == nullptr) return std::nullopt;
+        return CalculatorReading(*calculator_);
+    }
     const FaceplateImages& faceplateImages() const { return faceplate_; }
     bool fullScreen() const { return state_.fullScreen; }
     int zoom() const { return geometry_.zoom; }

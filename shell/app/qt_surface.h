@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "faceplate/surface.h"
 #include "shell/app/qt_image_cache.h"
-#include "shell/faceplate/surface.h"
 
 namespace tabulor {
 

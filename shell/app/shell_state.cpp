@@ -1,6 +1,6 @@
 #include "shell/app/shell_state.h"
 
-#include "shell/app/hit_test.h"
+#include "faceplate/hit_test.h"
 
 namespace tabulor {
 

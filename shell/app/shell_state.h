@@ -5,11 +5,11 @@
 #include <cstdint>
 
 #include "engine/calculator.h"
-#include "shell/faceplate/faceplate_layout.h"
+#include "faceplate/geometry.h"
 
 namespace tabulor {
 
-inline constexpr Rect kClientRect{0, 0, faceplate::kWidth, faceplate::kHeight};
+inline constexpr Rect kClientRect = faceplate::kFaceRect;
 inline constexpr int kMessageTimerMilliseconds = 500;
 
 enum class Repaint { Nothing, Window, Keypad, Display };

@@ -4,8 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "faceplate/geometry.h"
 #include "shell/app/zoom_geometry.h"
-#include "shell/faceplate/faceplate_layout.h"
 
 namespace tabulor {
 

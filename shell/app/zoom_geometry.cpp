@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "faceplate/geometry.h"
 #include "shell/app/window_options.h"
-#include "shell/faceplate/faceplate_layout.h"
 
 namespace tabulor {
 

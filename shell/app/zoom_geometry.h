@@ -3,7 +3,7 @@
 // faceplate pixel becomes a square of whole device pixels, so the picture stays crisp even where
 // the ratio is fractional; positions map back to the faceplate pixel under them.
 
-#include "engine/calculator.h"
+#include "faceplate/rect.h"
 
 namespace tabulor {
 

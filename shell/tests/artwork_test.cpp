@@ -13,6 +13,7 @@
 
 #include "display/glyph.h"
 #include "engine/key_table.h"
+#include "faceplate/image_table.h"
 #include "image/image.h"
 #include "shell/resources/embedded_images.h"
 
@@ -38,13 +39,9 @@ std::unique_ptr<Image> load(int id) {
     return image;
 }
 
-bool contains(const Rect& cell, std::int32_t x, std::int32_t y) {
-    return x >= cell.left && x < cell.right && y >= cell.top && y < cell.bottom;
-}
-
 bool inAnyCell(std::int32_t x, std::int32_t y) {
     for (KeyCode code = 0; code < kKeyCount; ++code) {
-        if (contains(keyCell(code), x, y)) return true;
+        if (contains(faceplate::keyCell(code), x, y)) return true;
     }
     return false;
 }
@@ -68,8 +65,8 @@ TEST(Artwork, FacesDifferOnlyInsideKeyCells) {
         const std::unique_ptr<Image> face = load(id);
         ASSERT_NE(face, nullptr);
         int outside = 0;
-        for (std::int32_t y = 0; y < 294; ++y) {
-            for (std::int32_t x = 0; x < 240; ++x) {
+        for (std::int32_t y = 0; y < faceplate::kHeight; ++y) {
+            for (std::int32_t x = 0; x < faceplate::kWidth; ++x) {
                 if (!inAnyCell(x, y))
                     outside += pixelIndex(*face, x, y) != pixelIndex(*normal, x, y);
             }
@@ -90,8 +87,8 @@ TEST(Artwork, PressedAndReleasedAgreeWhereTheKeypadRepaintDoesNotReach) {
         ASSERT_NE(b, nullptr);
         const Rect keypad{3, 57, 234, 291};
         int outside = 0;
-        for (std::int32_t y = 0; y < 294; ++y) {
-            for (std::int32_t x = 0; x < 240; ++x) {
+        for (std::int32_t y = 0; y < faceplate::kHeight; ++y) {
+            for (std::int32_t x = 0; x < faceplate::kWidth; ++x) {
                 if (!contains(keypad, x, y))
                     outside += pixelIndex(*a, x, y) != pixelIndex(*b, x, y);
             }
@@ -106,11 +103,14 @@ TEST(Artwork, EveryKeyLooksDifferentPressedAndShiftedOnlyWhereItHasAShiftedLegen
     const std::unique_ptr<Image> pressed = load(ImageId::PressedFace);
     ASSERT_TRUE(normal && shifted && pressed);
     for (KeyCode code = 0; code < kKeyCount; ++code) {
-        EXPECT_GT(differingPixels(*normal, *pressed, keyCell(code)), 0) << "key " << code;
+        EXPECT_GT(differingPixels(*normal, *pressed, faceplate::keyCell(code)), 0)
+            << "key " << code;
         if (keyFacts(code).shiftedLegend.empty()) {
-            EXPECT_EQ(differingPixels(*normal, *shifted, keyCell(code)), 0) << "key " << code;
+            EXPECT_EQ(differingPixels(*normal, *shifted, faceplate::keyCell(code)), 0)
+                << "key " << code;
         } else {
-            EXPECT_GT(differingPixels(*normal, *shifted, keyCell(code)), 0) << "key " << code;
+            EXPECT_GT(differingPixels(*normal, *shifted, faceplate::keyCell(code)), 0)
+                << "key " << code;
         }
     }
 }
@@ -155,7 +155,7 @@ TEST(Artwork, PressedKeysHaveADarkerBodyAndLightGreyLegends) {
         const std::unique_ptr<Image> pressed = load(pressedId);
         ASSERT_TRUE(released && pressed);
         for (KeyCode code = 0; code < kKeyCount; ++code) {
-            const Rect cell = keyCell(code);
+            const Rect cell = faceplate::keyCell(code);
             const Rgb body = bodyColour(*pressed, cell);
             EXPECT_LT(brightness(body) + 3 * 40, brightness(bodyColour(*released, cell)))
                 << "face " << pressedId << " key " << code;
@@ -171,8 +171,8 @@ TEST(Artwork, PressedKeysHaveADarkerBodyAndLightGreyLegends) {
 
 TEST(Artwork, LegendsAreBlueAndRedAtRestAndNeitherWhenPressed) {
     const auto has = [](const Image& image, Rgb colour) {
-        for (std::int32_t y = 54; y < 294; ++y) {
-            for (std::int32_t x = 0; x < 240; ++x) {
+        for (std::int32_t y = 54; y < faceplate::kHeight; ++y) {
+            for (std::int32_t x = 0; x < faceplate::kWidth; ++x) {
                 if (colourAt(image, x, y) == colour) return true;
             }
         }
@@ -335,15 +335,18 @@ TEST(Artwork, AnnunciatorsAreWhiteOnThePanelPurple) {
 TEST(Artwork, ErrorBandsSayDifferentThingsAndStatStandsWhereItDoesInBandThree) {
     const std::unique_ptr<Image> strip = load(ImageId::ErrorStrip);
     ASSERT_NE(strip, nullptr);
+    constexpr int kBandWidth = faceplate::kErrorRect.width();
+    constexpr int kBandHeight = faceplate::kErrorBandHeight;
     const auto band = [&](int b) {
         std::vector<bool> lit;
-        for (std::int32_t y = 6 * b; y < 6 * b + 6; ++y) {
-            for (std::int32_t x = 0; x < 53; ++x)
+        for (std::int32_t y = kBandHeight * b; y < kBandHeight * (b + 1); ++y) {
+            for (std::int32_t x = 0; x < kBandWidth; ++x)
                 lit.push_back(colourAt(*strip, x, y) == kWhite);
         }
         return lit;
     };
-    EXPECT_EQ(band(0), std::vector<bool>(6 * 53, false)) << "band 0 must be blank";
+    EXPECT_EQ(band(0), std::vector<bool>(kBandHeight * kBandWidth, false))
+        << "band 0 must be blank";
     for (int b = 1; b <= 5; ++b) {
         for (int other = b + 1; other <= 5; ++other)
             EXPECT_NE(band(b), band(other)) << b << " " << other;
@@ -351,14 +354,15 @@ TEST(Artwork, ErrorBandsSayDifferentThingsAndStatStandsWhereItDoesInBandThree) {
     // Band 5 is band 3 with the word ERROR taken away.
     const std::vector<bool> three = band(3);
     const std::vector<bool> five = band(5);
-    int firstColumn = 53;
+    int firstColumn = kBandWidth;
     for (std::size_t i = 0; i < five.size(); ++i) {
-        if (five[i]) firstColumn = std::min(firstColumn, static_cast<int>(i % 53));
+        if (five[i]) firstColumn = std::min(firstColumn, static_cast<int>(i % kBandWidth));
     }
-    ASSERT_LT(firstColumn, 53);
+    ASSERT_LT(firstColumn, kBandWidth);
     for (std::size_t i = 0; i < five.size(); ++i) {
-        const bool inStat = static_cast<int>(i % 53) >= firstColumn;
-        EXPECT_EQ(five[i], inStat && three[i]) << "row " << i / 53 << " column " << i % 53;
+        const bool inStat = static_cast<int>(i % kBandWidth) >= firstColumn;
+        EXPECT_EQ(five[i], inStat && three[i])
+            << "row " << i / kBandWidth << " column " << i % kBandWidth;
     }
 }
 

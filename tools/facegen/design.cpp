@@ -13,12 +13,13 @@ double smooth(double t) {
 Rgb panelColour(int y) {
     constexpr int kMiddle = 27;
     constexpr int kAnnunciatorRow = 46;  // from here the annunciators' own purple
-    if (y <= kPanelTop) return colour::kPanelTop;
-    if (y >= kPanelBottom - 1) return colour::kPanelBottom;
+    constexpr int kTop = faceplate::kPanelRect.top;
+    if (y <= kTop) return colour::kPanelTop;
+    if (y >= faceplate::kPanelRect.bottom - 1) return colour::kPanelBottom;
     if (y >= kAnnunciatorRow) return colour::kAnnunciatorBackground;
     if (y <= kMiddle) {
         return mix(colour::kPanelTop, colour::kPanelMiddle,
-                   smooth(static_cast<double>(y - kPanelTop) / (kMiddle - kPanelTop)));
+                   smooth(static_cast<double>(y - kTop) / (kMiddle - kTop)));
     }
     return mix(colour::kPanelMiddle, colour::kAnnunciatorBackground,
                smooth(static_cast<double>(y - kMiddle) / (kAnnunciatorRow - kMiddle)));

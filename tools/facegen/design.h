@@ -1,7 +1,9 @@
 #pragma once
-// The faceplate's colours and measures, shared by every piece of the artwork.
+// The faceplate's colours, shared by every piece of the artwork; its measures are the program's
+// own (faceplate/geometry.h).
 
 #include "canvas.h"
+#include "faceplate/geometry.h"
 
 namespace tabulor::facegen {
 
@@ -27,13 +29,6 @@ inline constexpr Rgb kPressedShadow{108, 112, 130};
 inline constexpr Rgb kPressedBody{142, 146, 161};
 inline constexpr Rgb kPressedHighlight{168, 172, 186};
 }  // namespace colour
-
-// The display panel, x 4..235 and y 3..54.
-inline constexpr int kPanelLeft = 4;
-inline constexpr int kPanelTop = 3;
-inline constexpr int kPanelRight = 236;
-inline constexpr int kPanelBottom = 55;
-inline constexpr int kGlyphTop = 10;  // the glyph strip shows the panel's rows 10..44
 
 // The panel's colour on row y, a horizontal band: dark purple at the top, light blue in the
 // middle, dark purple again under the figures where the annunciators stand.

@@ -5,15 +5,17 @@
 #include <cstdlib>
 
 #include "design.h"
+#include "display/annunciator_names.h"
 #include "display/glyph_table.h"
+#include "faceplate/geometry.h"
 #include "pixel_font.h"
 
 namespace tabulor::facegen {
 
 namespace {
 
-constexpr int kGlyphWidth = 14;
-constexpr int kGlyphHeight = 35;
+using faceplate::kGlyphHeight;
+using faceplate::kGlyphWidth;
 // A segment's bit, as the glyph table sets them.
 constexpr std::uint8_t A = segmentBit('a');
 constexpr std::uint8_t B = segmentBit('b');
@@ -60,7 +62,7 @@ std::uint8_t segmentAt(int x, int y) {
 Canvas drawGlyphStrip() {
     Canvas strip = makeCanvas(kGlyphWidth * kGlyphCount, kGlyphHeight, colour::kCase);
     for (int y = 0; y < kGlyphHeight; ++y) {
-        const Rgb background = panelColour(kGlyphTop + y);
+        const Rgb background = panelColour(faceplate::kCellTop + y);
         for (int x = 0; x < strip.width; ++x)
             at(strip, x, y) = background;
     }
@@ -78,40 +80,46 @@ Canvas drawGlyphStrip() {
 }
 
 bool drawErrorStrip(Canvas& strip) {
-    strip = makeCanvas(53, 36, colour::kAnnunciatorBackground);
-    const std::array<std::string, 6> bands{"",           "ERROR TVM",  "ERROR FULL",
-                                           "ERROR STAT", "ERROR FUNC", "STAT"};
+    using faceplate::kErrorBandHeight;
+    strip = makeCanvas(faceplate::kErrorRect.width(), kErrorBandHeight * faceplate::kErrorBandCount,
+                       colour::kAnnunciatorBackground);
+    const auto name = [](ErrorCode code) {
+        return kErrorBandNames[static_cast<std::size_t>(code)];
+    };
     // Every text starts at the same column so that ERROR stays put from band to band; the
     // lone STAT stands where the STAT of ERROR STAT does.
-    const int left = (strip.width - pixelTextWidth("ERROR STAT")) / 2;
-    const int statLeft = left + pixelTextWidth("ERROR ") + 1;
+    const int left = (strip.width - pixelTextWidth(name(ErrorCode::StatError))) / 2;
+    const int statLeft =
+        left + pixelTextWidth(name(ErrorCode::StatError)) - pixelTextWidth(name(ErrorCode::Stat));
     bool ok = true;
-    for (std::size_t band = 1; band < bands.size(); ++band) {
-        const int x = band == 5 ? statLeft : left;
-        ok = drawPixelText(strip, bands[band], x, 6 * static_cast<int>(band), colour::kSegment) &&
-             ok;
+    for (int band = 1; band < faceplate::kErrorBandCount; ++band) {
+        const ErrorCode code{band};
+        const int x = code == ErrorCode::Stat ? statLeft : left;
+        ok = drawPixelText(strip, name(code), x, kErrorBandHeight * band, colour::kSegment) && ok;
     }
     return ok;
 }
 
-bool drawAnnunciator(Canvas& image, const std::string& text) {
-    image = makeCanvas(25, 6, colour::kAnnunciatorBackground);
+bool drawAnnunciator(Canvas& image, const Rect& place, std::string_view text) {
+    image = makeCanvas(place.width(), place.height(), colour::kAnnunciatorBackground);
     return drawPixelText(image, text, (image.width - pixelTextWidth(text)) / 2, 0,
                          colour::kSegment);
 }
 
 Canvas drawBatteryAnnunciator() {
-    Canvas image = makeCanvas(16, 5, colour::kAnnunciatorBackground);
+    constexpr int kWidth = faceplate::kBatteryRect.width();
+    constexpr int kHeight = faceplate::kBatteryRect.height();
+    Canvas image = makeCanvas(kWidth, kHeight, colour::kAnnunciatorBackground);
     // The terminal, a stub on the left; then the case's outline.
-    for (int y = 1; y <= 3; ++y)
+    for (int y = 1; y <= kHeight - 2; ++y)
         at(image, 0, y) = colour::kSegment;
-    for (int x = 1; x < 16; ++x) {
+    for (int x = 1; x < kWidth; ++x) {
         at(image, x, 0) = colour::kSegment;
-        at(image, x, 4) = colour::kSegment;
+        at(image, x, kHeight - 1) = colour::kSegment;
     }
-    for (int y = 0; y < 5; ++y) {
+    for (int y = 0; y < kHeight; ++y) {
         at(image, 1, y) = colour::kSegment;
-        at(image, 15, y) = colour::kSegment;
+        at(image, kWidth - 1, y) = colour::kSegment;
     }
     return image;
 }

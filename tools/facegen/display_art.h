@@ -1,15 +1,18 @@
 #pragma once
 // The display's pictures: the seven-segment glyph strip, the error strip and the annunciators.
 
-#include <string>
+#include <string_view>
 
 #include "canvas.h"
+#include "faceplate/rect.h"
 
 namespace tabulor::facegen {
 
-Canvas drawGlyphStrip();                                       // 476 × 35, 34 glyphs of 14 × 35
-bool drawErrorStrip(Canvas& strip);                            // 53 × 36, six bands of 6 rows
-bool drawAnnunciator(Canvas& image, const std::string& text);  // 25 × 6
-Canvas drawBatteryAnnunciator();                               // 16 × 5
+// Each the size of the place the faceplate shows it in (faceplate/geometry.h); the strips hold
+// one glyph or one error band after another. False when the pixel font lacks a letter.
+Canvas drawGlyphStrip();
+bool drawErrorStrip(Canvas& strip);
+bool drawAnnunciator(Canvas& image, const Rect& place, std::string_view text);
+Canvas drawBatteryAnnunciator();
 
 }  // namespace tabulor::facegen

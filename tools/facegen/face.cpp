@@ -5,14 +5,11 @@
 #include <vector>
 
 #include "design.h"
-#include "engine/key_table.h"
+#include "faceplate/geometry.h"
 
 namespace tabulor::facegen {
 
 namespace {
-
-constexpr int kFaceWidth = 240;
-constexpr int kFaceHeight = 294;
 
 // The key body inside its 46 × 39 cell. It keeps 3 pixels from the cell's top, left and right
 // and 2 from its bottom, so the parts of a cell that the window does not repaint after pen-up
@@ -175,9 +172,10 @@ void drawKeyBody(Canvas& face, int cellLeft, int cellTop, bool pressed) {
 
 void drawPanel(Canvas& face) {
     constexpr double kRadius = 4;
-    const Box panel{kPanelLeft, kPanelTop, kPanelRight, kPanelBottom};
-    for (int y = kPanelTop; y < kPanelBottom; ++y) {
-        for (int x = kPanelLeft; x < kPanelRight; ++x) {
+    constexpr Rect area = faceplate::kPanelRect;
+    const Box panel{area.left, area.top, area.right, area.bottom};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
             blend(face, x, y, panelColour(y), roundedBoxCoverage(panel, kRadius, x, y));
         }
     }
@@ -205,10 +203,10 @@ std::vector<LegendLine> legendLines(const KeyFacts& key, FaceKind kind) {
 }
 
 bool drawFace(const Fonts& fonts, FaceKind kind, Canvas& face, std::string& error) {
-    face = makeCanvas(kFaceWidth, kFaceHeight, colour::kCase);
+    face = makeCanvas(faceplate::kWidth, faceplate::kHeight, colour::kCase);
     drawPanel(face);
     for (const KeyFacts& key : kKeyTable) {
-        const Rect cell = keyCell(key.code);
+        const Rect cell = faceplate::keyCell(key.code);
         const int cellLeft = cell.left;
         const int cellTop = cell.top;
         drawKeyBody(face, cellLeft, cellTop, kind.pressed);

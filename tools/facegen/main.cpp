@@ -9,11 +9,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "design.h"
+#include "display/annunciator_names.h"
 #include "display_art.h"
 #include "face.h"
+#include "faceplate/image_table.h"
 #include "icon.h"
 #include "image_files.h"
 #include "palette.h"
@@ -34,7 +37,7 @@ bool designPalette(SharedPalette& palette) {
     using namespace colour;
     bool ok = addColour(palette, toRgb8(kCase));
     ok = addColour(palette, toRgb8(kAnnunciatorBackground)) && ok;
-    for (int y = facegen::kPanelTop; y < facegen::kPanelBottom; ++y)
+    for (int y = faceplate::kPanelRect.top; y < faceplate::kPanelRect.bottom; ++y)
         ok = addColour(palette, toRgb8(panelColour(y))) && ok;
     constexpr int kLegendSteps = 16;
     ok = addRamp(palette, kKeyBody, kLegendBlue, kLegendSteps) && ok;
@@ -73,78 +76,130 @@ Canvas fromIndices(const IndexedImage& image, const SharedPalette& palette) {
     return canvas;
 }
 
-int run(int argc, char** argv) {
+constexpr const char* kUsage =
+    "usage: tabulor-facegen RESOURCES_DIR [--fonts DIR] [--preview DIR]\n";
+
+struct Options {
     std::string outDir;
     std::string fontDir = "/usr/share/fonts/truetype/dejavu";
     std::string previewDir;
+};
+
+bool parseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--fonts" && i + 1 < argc) {
-            fontDir = argv[++i];
+            options.fontDir = argv[++i];
         } else if (arg == "--preview" && i + 1 < argc) {
-            previewDir = argv[++i];
-        } else if (outDir.empty() && !arg.starts_with("--")) {
-            outDir = arg;
+            options.previewDir = argv[++i];
+        } else if (options.outDir.empty() && !arg.starts_with("--")) {
+            options.outDir = arg;
         } else {
-            std::fprintf(stderr,
-                         "usage: tabulor-facegen RESOURCES_DIR [--fonts DIR] [--preview DIR]\n");
-            return 2;
+            return false;
         }
     }
-    if (outDir.empty()) {
-        std::fprintf(stderr,
-                     "usage: tabulor-facegen RESOURCES_DIR [--fonts DIR] [--preview DIR]\n");
+    return !options.outDir.empty();
+}
+
+bool drawFacePicture(const Fonts& fonts, FaceKind kind, Picture& picture, std::string& error) {
+    picture.coloursUsed = 0;
+    if (drawFace(fonts, kind, picture.canvas, error)) return true;
+    error = picture.file + ": " + error;
+    return false;
+}
+
+bool drawAnnunciatorPicture(const Rect& place, std::string_view text, Picture& picture,
+                            std::string& error) {
+    if (drawAnnunciator(picture.canvas, place, text)) return true;
+    error = "the pixel font lacks a letter";
+    return false;
+}
+
+// One bitmap of the image table, drawn as its id says.
+bool drawPicture(const ImageFacts& image, const Fonts& fonts, Picture& picture,
+                 std::string& error) {
+    picture.file = image.file;
+    picture.coloursUsed = 256;
+    switch (image.id) {
+        case ImageId::Face:
+            return drawFacePicture(fonts, {false, false}, picture, error);
+        case ImageId::ShiftedFace:
+            return drawFacePicture(fonts, {true, false}, picture, error);
+        case ImageId::PressedFace:
+            return drawFacePicture(fonts, {false, true}, picture, error);
+        case ImageId::PressedShiftedFace:
+            return drawFacePicture(fonts, {true, true}, picture, error);
+        case ImageId::GlyphStrip:
+            picture.coloursUsed = 0;
+            picture.canvas = drawGlyphStrip();
+            return true;
+        case ImageId::ErrorStrip:
+            if (drawErrorStrip(picture.canvas)) return true;
+            error = "the pixel font lacks a letter";
+            return false;
+        case ImageId::ShiftAnnunciator:
+            return drawAnnunciatorPicture(faceplate::kShiftRect, kShiftName, picture, error);
+        case ImageId::BeginAnnunciator:
+            return drawAnnunciatorPicture(faceplate::kBeginRect, kBeginName, picture, error);
+        case ImageId::PendAnnunciator:
+            return drawAnnunciatorPicture(faceplate::kPendRect, kPendName, picture, error);
+        case ImageId::BatteryAnnunciator:
+            picture.canvas = drawBatteryAnnunciator();
+            return true;
+        default:
+            error = "no drawing for image " + std::to_string(image.id);
+            return false;
+    }
+}
+
+bool writePicture(const Picture& picture, const SharedPalette& palette, const Options& options,
+                  std::string& error) {
+    const IndexedImage reduced = reduce(palette, picture.canvas);
+    if (!writeBitmap(options.outDir + "/" + picture.file, reduced, palette, picture.coloursUsed,
+                     error)) {
+        return false;
+    }
+    if (options.previewDir.empty()) return true;
+    std::filesystem::create_directories(options.previewDir);
+    const std::string stem = std::filesystem::path(picture.file).stem().string();
+    return writePreview(options.previewDir + "/" + stem + "-full.png", picture.canvas, error) &&
+           writePreview(options.previewDir + "/" + stem + ".png", fromIndices(reduced, palette),
+                        error);
+}
+
+bool writeIcons(const std::string& outDir, std::string& error) {
+    for (const int size : kIconSizes) {
+        const std::string path = outDir + "/icons/tabulor-" + std::to_string(size) + ".png";
+        if (!writePngRgba(path, size, size, drawIcon(size), error)) return false;
+    }
+    return true;
+}
+
+int fail(const std::string& error) {
+    std::fprintf(stderr, "tabulor-facegen: %s\n", error.c_str());
+    return 1;
+}
+
+int run(int argc, char** argv) {
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
-
     std::string error;
-    const Font bold(fontDir + "/DejaVuSans-Bold.ttf", error);
-    const Font regular(fontDir + "/DejaVuSans.ttf", error);
-    if (!bold.ok() || !regular.ok()) {
-        std::fprintf(stderr, "tabulor-facegen: %s (is fonts-dejavu-core installed?)\n",
-                     error.c_str());
-        return 1;
-    }
+    const Font bold(options.fontDir + "/DejaVuSans-Bold.ttf", error);
+    const Font regular(options.fontDir + "/DejaVuSans.ttf", error);
+    if (!bold.ok() || !regular.ok()) return fail(error + " (is fonts-dejavu-core installed?)");
     const Fonts fonts{bold, regular};
 
-    std::vector<Picture> pictures;
-    const struct {
-        const char* file;
-        FaceKind kind;
-    } faces[] = {{"face.bmp", {false, false}},
-                 {"face_shifted.bmp", {true, false}},
-                 {"face_pressed.bmp", {false, true}},
-                 {"face_shifted_pressed.bmp", {true, true}}};
-    for (const auto& face : faces) {
-        Picture picture{face.file, 0, {}};
-        if (!drawFace(fonts, face.kind, picture.canvas, error)) {
-            std::fprintf(stderr, "tabulor-facegen: %s: %s\n", face.file, error.c_str());
-            return 1;
-        }
-        pictures.push_back(std::move(picture));
+    std::vector<Picture> pictures(kImageTable.size());
+    for (std::size_t i = 0; i < kImageTable.size(); ++i) {
+        if (!drawPicture(kImageTable[i], fonts, pictures[i], error)) return fail(error);
     }
-    pictures.push_back({"glyphs.bmp", 0, drawGlyphStrip()});
-    Picture errors{"error_strip.bmp", 256, {}};
-    bool lettersOk = drawErrorStrip(errors.canvas);
-    pictures.push_back(std::move(errors));
-    for (const auto& [file, text] :
-         {std::pair{"annunciator_shift.bmp", "SHIFT"}, std::pair{"annunciator_begin.bmp", "BEGIN"},
-          std::pair{"annunciator_pend.bmp", "PEND"}}) {
-        Picture picture{file, 256, {}};
-        lettersOk = drawAnnunciator(picture.canvas, text) && lettersOk;
-        pictures.push_back(std::move(picture));
-    }
-    pictures.push_back({"annunciator_battery.bmp", 256, drawBatteryAnnunciator()});
-    if (!lettersOk) {
-        std::fprintf(stderr, "tabulor-facegen: the pixel font lacks a letter\n");
-        return 1;
-    }
-
     SharedPalette palette = makeSystemPalette();
     if (!designPalette(palette)) {
-        std::fprintf(stderr, "tabulor-facegen: the designed colours need more than %d entries\n",
-                     kLastFreeIndex - kFirstArtworkIndex + 1);
-        return 1;
+        return fail("the designed colours need more than " +
+                    std::to_string(kLastFreeIndex - kFirstArtworkIndex + 1) + " entries");
     }
     const int designed = palette.nextFree - kFirstArtworkIndex;
     std::vector<const Canvas*> canvases;
@@ -152,36 +207,15 @@ int run(int argc, char** argv) {
         canvases.push_back(&picture.canvas);
     fillFromArtwork(palette, canvases);
 
-    std::filesystem::create_directories(outDir + "/icons");
+    std::filesystem::create_directories(options.outDir + "/icons");
     for (const Picture& picture : pictures) {
-        const IndexedImage reduced = reduce(palette, picture.canvas);
-        if (!writeBitmap(outDir + "/" + picture.file, reduced, palette, picture.coloursUsed,
-                         error)) {
-            std::fprintf(stderr, "tabulor-facegen: %s\n", error.c_str());
-            return 1;
-        }
-        if (!previewDir.empty()) {
-            std::filesystem::create_directories(previewDir);
-            const std::string stem = std::filesystem::path(picture.file).stem().string();
-            if (!writePreview(previewDir + "/" + stem + "-full.png", picture.canvas, error) ||
-                !writePreview(previewDir + "/" + stem + ".png", fromIndices(reduced, palette),
-                              error)) {
-                std::fprintf(stderr, "tabulor-facegen: %s\n", error.c_str());
-                return 1;
-            }
-        }
+        if (!writePicture(picture, palette, options, error)) return fail(error);
     }
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const std::string path = outDir + "/icons/tabulor-" + std::to_string(size) + ".png";
-        if (!writePngRgba(path, size, size, drawIcon(size), error)) {
-            std::fprintf(stderr, "tabulor-facegen: %s\n", error.c_str());
-            return 1;
-        }
-    }
+    if (!writeIcons(options.outDir, error)) return fail(error);
     std::printf(
-        "tabulor-facegen: wrote %zu bitmaps and 6 icons to %s; palette: %d designed + %d "
+        "tabulor-facegen: wrote %zu bitmaps and %zu icons to %s; palette: %d designed + %d "
         "matched colours\n",
-        pictures.size(), outDir.c_str(), designed,
+        pictures.size(), kIconSizes.size(), options.outDir.c_str(), designed,
         palette.nextFree - kFirstArtworkIndex - designed);
     return 0;
 }

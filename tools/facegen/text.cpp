@@ -43,6 +43,102 @@ bool renderGlyph(FT_Face face, char32_t character, int pixelSize, PlacedGlyph& g
     return true;
 }
 
+// One rendered character of a line, placed along it.
+struct Piece {
+    PlacedGlyph glyph;
+    int x = 0;
+    int rise = 0;
+    bool radical = false;
+    int advance = 0;
+};
+
+// Renders the line's characters one after another; `pen` ends past the last. False when the
+// font lacks a character.
+bool placePieces(FT_Face face, std::u32string_view line, int pixelSize, std::vector<Piece>& pieces,
+                 int& pen) {
+    // Superscripts: about 60 % of the size, lifted so that their top sits a little above the
+    // capitals of the main text.
+    // Never below 7 pixels: a smaller x or 2 is a blot on the small shifted legends.
+    const int superSize = std::max(7, static_cast<int>(std::lround(pixelSize * 0.62)));
+    const int superRise = static_cast<int>(std::lround(pixelSize * 0.38));
+    bool raise = false;
+    pen = 0;
+    for (const char32_t character : line) {
+        if (character == U'^') {
+            raise = true;
+            continue;
+        }
+        Piece piece;
+        piece.radical = character == U'\u221A';
+        int advance = 0;
+        if (!renderGlyph(face, character, raise ? superSize : pixelSize, piece.glyph, advance)) {
+            return false;
+        }
+        piece.x = pen;
+        piece.advance = advance;
+        piece.rise = raise ? superRise : 0;
+        pen += advance;
+        pieces.push_back(std::move(piece));
+        raise = false;
+    }
+    return true;
+}
+
+void paintPieces(const std::vector<Piece>& pieces, int margin, Coverage& out) {
+    for (const Piece& piece : pieces) {
+        const PlacedGlyph& g = piece.glyph;
+        for (int row = 0; row < g.rows; ++row) {
+            for (int col = 0; col < g.width; ++col) {
+                const int x = margin + piece.x + g.left + col;
+                const int y = out.baseline - piece.rise - g.top + row;
+                if (x < 0 || y < 0 || x >= out.width || y >= out.height) continue;
+                const double value =
+                    g.bitmap[static_cast<std::size_t>(row) * g.pitch + col] / 255.0;
+                double& cell = out.values[static_cast<std::size_t>(y) * out.width + x];
+                cell = std::min(1.0, cell + value);
+            }
+        }
+    }
+}
+
+// A square root is drawn with its bar over the radicand: the radical's top stroke, as the
+// strongest of its last three columns shows it, carries on over the next character.
+void extendRadicalBars(const std::vector<Piece>& pieces, int margin, Coverage& out) {
+    for (std::size_t k = 0; k + 1 < pieces.size(); ++k) {
+        if (!pieces[k].radical) continue;
+        const PlacedGlyph& g = pieces[k].glyph;
+        const int lastColumn = margin + pieces[k].x + g.left + g.width - 1;
+        const int barEnd = std::min(out.width, margin + pieces[k + 1].x + pieces[k + 1].advance);
+        const int strokeTop = std::max(0, out.baseline - pieces[k].rise - g.top);
+        const int strokeBottom = std::min(out.height, strokeTop + std::max(1, g.rows / 5));
+        for (int y = strokeTop; y < strokeBottom; ++y) {
+            double* row = &out.values[static_cast<std::size_t>(y) * out.width];
+            double value = 0;
+            for (int x = std::max(0, lastColumn - 2); x <= lastColumn && x < out.width; ++x)
+                value = std::max(value, row[x]);
+            for (int x = std::max(0, lastColumn - 2); x < barEnd; ++x)
+                row[x] = std::max(row[x], value);
+        }
+    }
+}
+
+void findInk(Coverage& out) {
+    out.inkLeft = out.width;
+    out.inkTop = out.height;
+    out.inkRight = 0;
+    out.inkBottom = 0;
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x) {
+            if (out.values[static_cast<std::size_t>(y) * out.width + x] <= 0) continue;
+            out.inkLeft = std::min(out.inkLeft, x);
+            out.inkRight = std::max(out.inkRight, x + 1);
+            out.inkTop = std::min(out.inkTop, y);
+            out.inkBottom = std::max(out.inkBottom, y + 1);
+        }
+    }
+    if (out.inkRight == 0) out.inkLeft = out.inkTop = 0;
+}
+
 }  // namespace
 
 Font::Font(const std::string& path, std::string& error) {
@@ -66,96 +162,18 @@ Font::~Font() {
 }
 
 bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage& out) {
-    FT_Face face = asFace(font.face());
-    struct Piece {
-        PlacedGlyph glyph;
-        int x = 0;
-        int rise = 0;
-        bool radical = false;
-        int advance = 0;
-    };
     std::vector<Piece> pieces;
     int pen = 0;
-    // Superscripts: about 60 % of the size, lifted so that their top sits a little above the
-    // capitals of the main text.
-    // Never below 7 pixels: a smaller x or 2 is a blot on the small shifted legends.
-    const int superSize = std::max(7, static_cast<int>(std::lround(pixelSize * 0.62)));
-    const int superRise = static_cast<int>(std::lround(pixelSize * 0.38));
-    bool raise = false;
-    for (const char32_t character : line) {
-        if (character == U'^') {
-            raise = true;
-            continue;
-        }
-        Piece piece;
-        piece.radical = character == U'\u221A';
-        int advance = 0;
-        if (!renderGlyph(face, character, raise ? superSize : pixelSize, piece.glyph, advance)) {
-            return false;
-        }
-        piece.x = pen;
-        piece.advance = advance;
-        piece.rise = raise ? superRise : 0;
-        pen += advance;
-        pieces.push_back(std::move(piece));
-        raise = false;
-    }
-
+    if (!placePieces(asFace(font.face()), line, pixelSize, pieces, pen)) return false;
     // Lay the pieces out in a buffer tall and wide enough for any of them.
-    const int ascent = pixelSize * 2;
     const int margin = pixelSize;
     out.width = pen + 2 * margin;
     out.height = pixelSize * 4;
-    out.baseline = ascent;
+    out.baseline = pixelSize * 2;
     out.values.assign(static_cast<std::size_t>(out.width) * out.height, 0.0);
-    for (const Piece& piece : pieces) {
-        const PlacedGlyph& g = piece.glyph;
-        for (int row = 0; row < g.rows; ++row) {
-            for (int col = 0; col < g.width; ++col) {
-                const int x = margin + piece.x + g.left + col;
-                const int y = ascent - piece.rise - g.top + row;
-                if (x < 0 || y < 0 || x >= out.width || y >= out.height) continue;
-                const double value =
-                    g.bitmap[static_cast<std::size_t>(row) * g.pitch + col] / 255.0;
-                double& cell = out.values[static_cast<std::size_t>(y) * out.width + x];
-                cell = std::min(1.0, cell + value);
-            }
-        }
-    }
-
-    // A square root is drawn with its bar over the radicand: the radical's top stroke, as the
-    // strongest of its last three columns shows it, carries on over the next character.
-    for (std::size_t k = 0; k + 1 < pieces.size(); ++k) {
-        if (!pieces[k].radical) continue;
-        const PlacedGlyph& g = pieces[k].glyph;
-        const int lastColumn = margin + pieces[k].x + g.left + g.width - 1;
-        const int barEnd = std::min(out.width, margin + pieces[k + 1].x + pieces[k + 1].advance);
-        const int strokeTop = std::max(0, ascent - pieces[k].rise - g.top);
-        const int strokeBottom = std::min(out.height, strokeTop + std::max(1, g.rows / 5));
-        for (int y = strokeTop; y < strokeBottom; ++y) {
-            double* row = &out.values[static_cast<std::size_t>(y) * out.width];
-            double value = 0;
-            for (int x = std::max(0, lastColumn - 2); x <= lastColumn && x < out.width; ++x)
-                value = std::max(value, row[x]);
-            for (int x = std::max(0, lastColumn - 2); x < barEnd; ++x)
-                row[x] = std::max(row[x], value);
-        }
-    }
-
-    out.inkLeft = out.width;
-    out.inkTop = out.height;
-    out.inkRight = 0;
-    out.inkBottom = 0;
-    for (int y = 0; y < out.height; ++y) {
-        for (int x = 0; x < out.width; ++x) {
-            if (out.values[static_cast<std::size_t>(y) * out.width + x] <= 0) continue;
-            out.inkLeft = std::min(out.inkLeft, x);
-            out.inkRight = std::max(out.inkRight, x + 1);
-            out.inkTop = std::min(out.inkTop, y);
-            out.inkBottom = std::max(out.inkBottom, y + 1);
-        }
-    }
-    if (out.inkRight == 0) out.inkLeft = out.inkTop = 0;
+    paintPieces(pieces, margin, out);
+    extendRadicalBars(pieces, margin, out);
+    findInk(out);
     return true;
 }
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/app/hit_test.h"
+#include "faceplate/hit_test.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor {

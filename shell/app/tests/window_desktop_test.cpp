@@ -9,11 +9,11 @@
 #include <QScreen>
 #include <QTest>
 
+#include "faceplate/faceplate.h"
+#include "faceplate/geometry.h"
+#include "faceplate/rgb_surface.h"
 #include "shell/app/faceplate_accessible.h"
 #include "shell/app/tests/window_fixture.h"
-#include "shell/faceplate/faceplate.h"
-#include "shell/faceplate/faceplate_layout.h"
-#include "shell/faceplate/rgb_surface.h"
 
 namespace tabulor::testing {
 namespace {
@@ -98,7 +98,7 @@ TEST_F(Keyboard, EachMappedKeyPressesItsKeyAndDrawsItHeld) {
         sendKey(window.get(), QEvent::KeyPress, typed);
         EXPECT_EQ(calculator().heldKey, typed.code);
         EXPECT_EQ(settlePainted().boundingRect(), QRect(0, 0, 240, 294));
-        EXPECT_TRUE(showsFaceplate(*window, keyCell(typed.code)));
+        EXPECT_TRUE(showsFaceplate(*window, faceplate::keyCell(typed.code)));
         settlePainted();  // grabbing paints the window too
         sendKey(window.get(), QEvent::KeyRelease, typed);
         EXPECT_FALSE(calculator().heldKey.has_value());
@@ -108,7 +108,7 @@ TEST_F(Keyboard, EachMappedKeyPressesItsKeyAndDrawsItHeld) {
 
 TEST_F(Keyboard, HeldKeyDrawnPressedUntilKeyUp) {
     const TypedKey seven{Qt::Key_7, "7", {}, Key::Digit7};
-    const Rect cell = keyCell(Key::Digit7);
+    const Rect cell = faceplate::keyCell(Key::Digit7);
     const QImage before = window->grab().toImage().copy(toQRect(cell));
     sendKey(window.get(), QEvent::KeyPress, seven);
     settlePainted();
@@ -180,7 +180,7 @@ TEST_F(Zoom, AtZoomThreeEachScaledCellCentrePressesItsKeyAndGapsStayGaps) {
     ASSERT_EQ(window->height(), 882);
     for (KeyCode code = 0; code < kKeyCount; ++code) {
         SCOPED_TRACE(code);
-        const Rect cell = keyCell(code);
+        const Rect cell = faceplate::keyCell(code);
         const QPoint centre((cell.left + cell.right) * 3 / 2, (cell.top + cell.bottom) * 3 / 2);
         QTest::mousePress(window.get(), Qt::LeftButton, {}, centre);
         EXPECT_EQ(calculator().heldKey, code);

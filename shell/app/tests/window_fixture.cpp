@@ -5,8 +5,8 @@
 #include <QPaintEvent>
 #include <QTest>
 
+#include "faceplate/geometry.h"
 #include "shell/app/start_up.h"
-#include "shell/faceplate/faceplate_layout.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::testing {
@@ -71,7 +71,7 @@ QRegion WindowTest::settlePainted() {
 }
 
 QPoint keyCentre(KeyCode code) {
-    const Rect cell = keyCell(code);
+    const Rect cell = faceplate::keyCell(code);
     return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
 }
 

@@ -4,8 +4,8 @@
 
 #include <QTest>
 
+#include "faceplate/geometry.h"
 #include "shell/app/tests/window_fixture.h"
-#include "shell/faceplate/faceplate_layout.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::testing {

@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <future>
 
+#include "faceplate/geometry.h"
+#include "faceplate/image_table.h"
 #include "shell/app/about_box.h"
 #include "shell/app/build_info.h"
 #include "shell/app/instance_folder.h"
@@ -24,7 +26,6 @@
 #include "shell/app/single_instance.h"
 #include "shell/app/start_up.h"
 #include "shell/app/tests/window_fixture.h"
-#include "shell/faceplate/faceplate_layout.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::testing {

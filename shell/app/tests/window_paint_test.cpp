@@ -5,11 +5,12 @@
 #include <QImage>
 #include <QTest>
 
+#include "faceplate/faceplate.h"
+#include "faceplate/geometry.h"
+#include "faceplate/image_table.h"
+#include "faceplate/rgb_surface.h"
 #include "shell/app/qt_image_cache.h"
 #include "shell/app/tests/window_fixture.h"
-#include "shell/faceplate/faceplate.h"
-#include "shell/faceplate/faceplate_layout.h"
-#include "shell/faceplate/rgb_surface.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::testing {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/faceplate/faceplate_layout.h"
+#include "faceplate/geometry.h"
 
 namespace tabulor {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/faceplate/output_file.h"
+#include "faceplate/output_file.h"
 
 #include <fcntl.h>
 #include <pthread.h>

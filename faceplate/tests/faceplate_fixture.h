@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "faceplate/faceplate.h"
+#include "faceplate/faceplate_images.h"
+#include "faceplate/geometry.h"
+#include "faceplate/rgb_surface.h"
+#include "faceplate/surface.h"
 #include "image/image.h"
 #include "platform/simulated_services.h"
-#include "shell/faceplate/faceplate.h"
-#include "shell/faceplate/faceplate_images.h"
-#include "shell/faceplate/faceplate_layout.h"
-#include "shell/faceplate/rgb_surface.h"
-#include "shell/faceplate/surface.h"
 #include "shell/resources/embedded_images.h"
 
 namespace tabulor::testing {

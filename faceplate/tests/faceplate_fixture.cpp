@@ -1,4 +1,4 @@
-#include "shell/tests/faceplate_fixture.h"
+#include "faceplate/tests/faceplate_fixture.h"
 
 #include <sstream>
 

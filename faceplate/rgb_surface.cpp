@@ -1,4 +1,4 @@
-#include "shell/faceplate/rgb_surface.h"
+#include "faceplate/rgb_surface.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,6 @@
-#include "shell/faceplate/faceplate_images.h"
+#include "faceplate/faceplate_images.h"
+
+#include "faceplate/image_table.h"
 
 namespace tabulor {
 

@@ -1,4 +1,4 @@
-#include "shell/tests/png_reading.h"
+#include "faceplate/tests/png_reading.h"
 
 #include <png.h>
 

@@ -4,15 +4,10 @@
 
 #include <cstdint>
 
-#include "engine/calculator.h"
+#include "faceplate/rect.h"
 #include "image/image.h"
 
 namespace tabulor {
-
-struct Point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
 
 struct Colour {
     std::uint8_t red = 0;

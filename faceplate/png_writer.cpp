@@ -1,4 +1,4 @@
-#include "shell/faceplate/png_writer.h"
+#include "faceplate/png_writer.h"
 
 #include <png.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "shell/faceplate/output_file.h"
+#include "faceplate/output_file.h"
 
 namespace tabulor {
 

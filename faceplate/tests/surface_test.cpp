@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/tests/faceplate_fixture.h"
+#include "faceplate/tests/faceplate_fixture.h"
 
 namespace tabulor::testing {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/faceplate/faceplate_png.h"
-#include "shell/faceplate/png_writer.h"
-#include "shell/tests/faceplate_fixture.h"
-#include "shell/tests/png_reading.h"
+#include "faceplate/faceplate_png.h"
+#include "faceplate/png_writer.h"
+#include "faceplate/tests/faceplate_fixture.h"
+#include "faceplate/tests/png_reading.h"
 
 namespace tabulor::testing {
 namespace {

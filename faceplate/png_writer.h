@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/faceplate/rgb_surface.h"
+#include "faceplate/rgb_surface.h"
 
 namespace tabulor {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/faceplate/surface.h"
+#include "faceplate/surface.h"
 
 namespace tabulor::testing {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/faceplate/surface.h"
+#include "faceplate/surface.h"
 
 namespace tabulor {
 

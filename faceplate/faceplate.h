@@ -3,11 +3,11 @@
 // annunciators over it, and the key under the pen from a pressed face over both. Everything
 // goes through a Surface; nothing here knows the platform.
 
-#include "display/display.h"
-#include "engine/calculator.h"
+#include "display/display_reading.h"
+#include "engine/calculator_reading.h"
+#include "faceplate/faceplate_images.h"
+#include "faceplate/surface.h"
 #include "image/image.h"
-#include "shell/faceplate/faceplate_images.h"
-#include "shell/faceplate/surface.h"
 
 namespace tabulor {
 
@@ -16,11 +16,11 @@ namespace tabulor {
 void drawImage(Surface& surface, const Rect& destination, const Image* image, Point source);
 
 // The annunciators that are set, then (with a glyph strip) the 13 cells and their marks.
-void drawDisplay(const FaceplateImages& images, const Display& display, Surface& surface);
+void drawDisplay(const FaceplateImages& images, const DisplayReading& display, Surface& surface);
 
 // The whole faceplate: the face by the shift state, the display, and the held key's cell from a
 // pressed face. The surface's clip decides what changes.
-void paintFaceplate(const FaceplateImages& images, const Calculator& calculator, Surface& surface,
-                    const Rect& client);
+void paintFaceplate(const FaceplateImages& images, const CalculatorReading& reading,
+                    Surface& surface, const Rect& client);
 
 }  // namespace tabulor

@@ -1,5 +1,5 @@
 // Loading and releasing the faceplate's images from an image store.
-#include "shell/faceplate/faceplate_images.h"
+#include "faceplate/faceplate_images.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <span>
 #include <vector>
 
+#include "faceplate/geometry.h"
+#include "faceplate/image_table.h"
 #include "image/image.h"
 
 namespace tabulor {
@@ -63,7 +65,7 @@ FakeImageStore completeStore() {
     FakeImageStore store;
     for (const int face :
          {ImageId::Face, ImageId::ShiftedFace, ImageId::PressedFace, ImageId::PressedShiftedFace}) {
-        store.images[face] = makeBitmap(240, 294, 0);
+        store.images[face] = makeBitmap(faceplate::kWidth, faceplate::kHeight, 0);
     }
     store.images[ImageId::GlyphStrip] = makeBitmap(476, 35, 3);
     store.images[ImageId::ErrorStrip] = makeBitmap(53, 36, 0);

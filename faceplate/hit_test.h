@@ -8,11 +8,6 @@
 
 namespace tabulor {
 
-// True when (x, y) lies inside `rect` (right and bottom exclusive).
-constexpr bool contains(const Rect& rect, std::int32_t x, std::int32_t y) {
-    return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
-}
-
 // Finds the key cell under (x, y); on a hit presses that key (held until released) and returns
 // true. The one-pixel gaps between the cells press nothing.
 bool hitTest(Calculator& calculator, std::int32_t x, std::int32_t y);

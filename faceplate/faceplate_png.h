@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "engine/calculator.h"
-#include "shell/faceplate/faceplate_images.h"
+#include "engine/calculator_reading.h"
+#include "faceplate/faceplate_images.h"
 
 namespace tabulor {
 
 // False, with the reason in `error`, when there is no face to draw or the file cannot be
 // written.
-bool writeFaceplatePng(const FaceplateImages& images, const Calculator& calculator,
+bool writeFaceplatePng(const FaceplateImages& images, const CalculatorReading& reading,
                        const std::string& path, std::string& error);
 
 }  // namespace tabulor

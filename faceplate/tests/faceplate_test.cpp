@@ -7,7 +7,7 @@
 #include <array>
 #include <utility>
 
-#include "shell/tests/faceplate_fixture.h"
+#include "faceplate/tests/faceplate_fixture.h"
 
 namespace tabulor::testing {
 namespace {
@@ -222,7 +222,7 @@ TEST_P(HeldKeyTest, CopiedFromThePressedFace) {
     calculator.heldKey.reset();
     const RgbSurface released = paint();
 
-    const Rect cell = keyCellAt(c.column, c.row);
+    const Rect cell = faceplate::keyCellAt(c.column, c.row);
     calculator.heldKey = keyCodeAt(c.column, c.row);
     const RgbSurface held = paint();
     EXPECT_EQ(differencesFromImage(held, cell, face(c.shift + 2), {cell.left, cell.top}),
@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, HeldKeyTest,
 class TapTest : public FaceplateTest {
   protected:
     void press(KeyCode code) { pressKey(calculator, code); }
-    Rect cell(KeyCode code) const { return keyCell(code); }
+    Rect cell(KeyCode code) const { return faceplate::keyCell(code); }
 };
 
 TEST_F(TapTest, ShiftedKeyIsHeldFromThePressedShiftedFaceAndReleaseEndsTheShift) {

@@ -1,6 +1,7 @@
 // Every row of golden/*.tsv: the command line after "tabulor-cli" (split on white space, options
-// allowed), a TAB, and the line it must print. Rows run in process through runCli; the
-// machine's batteries never count (--battery 255 unless the row says otherwise).
+// allowed), a TAB, and the line it must print; each following line that starts with a TAB adds a
+// line to what it prints. Rows run in process through runCli; the machine's batteries never
+// count (--battery 255 unless the row says otherwise).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,6 +46,11 @@ std::vector<GoldenRow> loadGoldenRows() {
             ++number;
             if (!text.empty() && text.back() == '\r') text.pop_back();
             if (text.empty() || text.front() == '#') continue;
+            if (text.front() == '\t' && !rows.empty() && rows.back().file == path.stem()) {
+                rows.back().expected += '\n' + text.substr(1);
+                rows.back().wellFormed &= text.find('\t', 1) == std::string::npos;
+                continue;
+            }
             GoldenRow row;
             row.file = path.stem().string();
             row.line = number;

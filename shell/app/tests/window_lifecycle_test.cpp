@@ -19,9 +19,9 @@
 
 #include "shell/app/about_box.h"
 #include "shell/app/build_info.h"
-#include "shell/app/instance_folder.h"
+#include "shell/instance/instance_folder.h"
 #include "shell/app/key_map.h"
-#include "shell/app/single_instance.h"
+#include "shell/instance/single_instance.h"
 #include "shell/app/start_up.h"
 #include "shell/app/tests/window_fixture.h"
 #include "shell/faceplate/faceplate_layout.h"

@@ -193,7 +193,7 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
     FaceplateImages faceplate;
     Session session(SessionSettings{options.clockStart, options.battery});
     if (!loadFaceplateImages(faceplate, images) || !startSession(session)) {
-        err << "Can't create calculator!\n";
+        err << kCantCreateCalculator << '\n';
         return kExitFailure;
     }
     // Failed input lines still leave a state to picture; their status is the one returned.

@@ -3,7 +3,7 @@
 #include "cli/json_line.h"
 #include "display/shown_number.h"
 #include "finance/amortization.h"
-#include "finance/shown_amount.h"
+#include "finance/schedule_text.h"
 
 namespace tabulor {
 
@@ -25,16 +25,6 @@ std::string rangeLine(const AmortizationSpan& span, const CalculatorReading& rea
            shownNumber(span.principal, display) + "  balance " + shownNumber(span.balance, display);
 }
 
-// Plain numbers for a spreadsheet: a point, no grouping.
-std::string csvRow(const ScheduleRow& row, int decimals) {
-    std::string line = std::to_string(row.number);
-    for (const double amount : {row.span.interest, row.span.principal, row.span.balance}) {
-        line += ',';
-        line += textOf(amountText(amount, decimals));
-    }
-    return line;
-}
-
 }  // namespace
 
 std::string writeAmortization(const CalculatorReading& reading, const CliOptions& options,
@@ -49,12 +39,9 @@ std::string writeAmortization(const CalculatorReading& reading, const CliOptions
     const ScheduleGrouping grouping = *options.schedule;
     bool written = true;
     return streamSchedule(terms, grouping, [&](const ScheduleRow& row) {
-        if (row.span.first == 1) {
-            written =
-                write(grouping == ScheduleGrouping::ByYear ? "year,interest,principal,balance"
-                                                           : "payment,interest,principal,balance");
-        }
-        return written && write(csvRow(row, terms.decimals));
+        if (row.span.first == 1) written = write(scheduleHeader(grouping, ','));
+        return written &&
+               write(scheduleLine(std::to_string(row.number), row.span, terms.decimals, ','));
     });
 }
 

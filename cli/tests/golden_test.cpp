@@ -1,5 +1,6 @@
 // Every row of golden/*.tsv: the command line after "tabulor-cli" (split on white space, options
-// allowed), a TAB, and the line it must print. Rows run in process through runCli; the
+// allowed), a TAB, and the line it must print; "\n" in it breaks the line, for output of several
+// (a CSV schedule). Rows run in process through runCli; the
 // machine's batteries never count (--battery 255 unless the row says otherwise).
 #include <gtest/gtest.h>
 
@@ -29,6 +30,12 @@ void PrintTo(const GoldenRow& row, std::ostream* out) {
     *out << row.file << ".tsv:" << row.line << ": " << row.command;
 }
 
+std::string withLineBreaks(std::string text) {
+    for (std::size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at))
+        text.replace(at, 2, 1, '\n');
+    return text;
+}
+
 // Blank lines and lines starting with '#' are comments.
 std::vector<GoldenRow> loadGoldenRows() {
     std::vector<std::filesystem::path> files;
@@ -52,7 +59,7 @@ std::vector<GoldenRow> loadGoldenRows() {
             row.wellFormed =
                 tab != std::string::npos && text.find('\t', tab + 1) == std::string::npos;
             row.command = text.substr(0, tab);
-            if (tab != std::string::npos) row.expected = text.substr(tab + 1);
+            if (tab != std::string::npos) row.expected = withLineBreaks(text.substr(tab + 1));
             rows.push_back(row);
         }
     }

@@ -37,6 +37,9 @@ const std::vector<Budget>& budgets() {
         {"RateSearch/WorstCaseSolve", "worst-case rate solve", 20.0 * kMicrosecond},
         {"Faceplate/FullPaint", "full faceplate paint", 50.0 * kMicrosecond},
         {"Cli/MortgagePaymentOneShot", "tabulor-cli one-shot", 3.0 * kMillisecond},
+        {"Amortization/MortgageSchedule360", "360-payment schedule", 100.0 * kMicrosecond},
+        {"Cli/MillionPaymentScheduleToDevNull", "1,000,000-payment schedule",
+         1000.0 * kMillisecond},
     };
     return all;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/amortization_output.h"
 #include "cli/help_text.h"
 #include "cli/input_lines.h"
 #include "cli/options.h"
@@ -78,11 +79,35 @@ bool runAndTrace(Session& session, const Token& token, const CliOptions& options
            printLine(out, traceLine(token.text, session.calculator, options.format));
 }
 
+// What a run of tokens ended with.
+struct Ending {
+    bool written = true;   // false: the output failed
+    bool refused = false;  // amortization was asked for and refused
+};
+
+// What --amortize or --schedule print in place of the line; a refusal goes to standard error,
+// after `where` ("line 3: " in the input loop).
+Ending printAmortization(const Session& session, const CliOptions& options, std::string_view where,
+                         Output& out, std::ostream& err) {
+    const std::string refusal =
+        writeAmortization(session.calculator, options,
+                          [&out](std::string_view line) { return printLine(out, line); });
+    if (!refusal.empty()) {
+        err << "tabulor-cli: " << where << "cannot amortize: " << refusal << '\n';
+        err.flush();
+    }
+    return {written(out), !refusal.empty()};
+}
+
 // The line at the end, unless --trace has shown one for each token or the tape shows the steps.
 // With no tokens at all it is printed even with --trace: there is no token to show beside it.
-bool printEnd(const Session& session, const CliOptions& options, bool anyToken, Output& out) {
-    if ((options.trace && anyToken) || options.tape) return true;
-    return printLine(out, printedLine(session.calculator, options.format));
+Ending printEnd(const Session& session, const CliOptions& options, bool anyToken,
+                std::string_view where, Output& out, std::ostream& err) {
+    if (options.amortize || options.schedule) {
+        return printAmortization(session, options, where, out, err);
+    }
+    if ((options.trace && anyToken) || options.tape) return {};
+    return {printLine(out, printedLine(session.calculator, options.format))};
 }
 
 // Every word of the line is a token; each one that is not is reported with the line's number.
@@ -100,14 +125,15 @@ bool lineIsKnown(std::string_view line, long number, std::ostream& err) {
 }
 
 // One token at a time, so that a long line needs no more than itself.
-bool runLine(Session& session, std::string_view line, const CliOptions& options, Output& out) {
+Ending runLine(Session& session, std::string_view line, long number, const CliOptions& options,
+               Output& out, std::ostream& err) {
     bool anyToken = false;
     std::size_t at = 0;
     for (std::string_view word = nextWord(line, at); !word.empty(); word = nextWord(line, at)) {
-        if (!runAndTrace(session, *parseToken(word), options, out)) return false;
+        if (!runAndTrace(session, *parseToken(word), options, out)) return {false};
         anyToken = true;
     }
-    return printEnd(session, options, anyToken, out);
+    return printEnd(session, options, anyToken, "line " + std::to_string(number) + ": ", out, err);
 }
 
 // A line with an unknown token, or longer than the limit, is reported and skipped whole; the
@@ -138,9 +164,9 @@ int runRepl(Session& session, const CliOptions& options, std::istream& in, Outpu
             continue;
         }
         // A program on the other end of a pipe waits for each answer.
-        if (!runLine(session, line, options, out) || !flushOutput(out)) {
-            return outputFailed(out, err);
-        }
+        const Ending ending = runLine(session, line, number, options, out, err);
+        if (!ending.written || !flushOutput(out)) return outputFailed(out, err);
+        if (ending.refused) status = kExitUsage;
     }
 }
 
@@ -149,8 +175,9 @@ int runTokens(Session& session, const std::vector<Token>& tokens, const CliOptio
     for (const Token& token : tokens) {
         if (!runAndTrace(session, token, options, out)) return outputFailed(out, err);
     }
-    if (!printEnd(session, options, !tokens.empty(), out)) return outputFailed(out, err);
-    return kExitOk;
+    const Ending ending = printEnd(session, options, !tokens.empty(), "", out, err);
+    if (!ending.written) return outputFailed(out, err);
+    return ending.refused ? kExitUsage : kExitOk;
 }
 
 // The picture comes after the printed lines, so that it shows the state they end with; when it
@@ -204,7 +231,7 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
     FaceplateImages faceplate;
     Session session(SessionSettings{options.clockStart, options.battery, options.tape});
     if (!loadFaceplateImages(faceplate, images) || !startSession(session)) {
-        err << "Can't create calculator!\n";
+        err << kCantCreateCalculator << '\n';
         return kExitFailure;
     }
     // Failed input lines still leave a state to picture; their status is the one returned.

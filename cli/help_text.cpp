@@ -49,9 +49,7 @@ void appendOptions(std::string& out) {
     for (const OptionSpec& spec : optionTable()) {
         std::string head = "  ";
         if (!spec.shortName.empty()) head += std::string(spec.shortName) + ", ";
-        head += spec.name;
-        if (!spec.valueName.empty()) head += " " + std::string(spec.valueName);
-        out += head + '\n';
+        out += head + optionUsage(spec) + '\n';
         appendWrapped(out, splitOnSpaces(spec.summary), "        ");
     }
 }
@@ -91,6 +89,13 @@ std::vector<std::string> tokenNames(TokenAction action) {
 }
 
 }  // namespace
+
+std::string optionUsage(const OptionSpec& spec) {
+    std::string usage(spec.name);
+    if (spec.valueOptional) return usage + "[=" + std::string(spec.valueName) + "]";
+    if (!spec.valueName.empty()) usage += " " + std::string(spec.valueName);
+    return usage;
+}
 
 std::string helpText() {
     std::string out;
@@ -141,6 +146,14 @@ std::string helpText() {
         "paymentsPerYear); a number that is not finite is written as \"NaN\",\n"
         "\"Infinity\" or \"-Infinity\".\n"
         "\n"
+        "With --amortize P1-P2 the line is instead the sums of the interest and of the\n"
+        "principal of payments P1 to P2 and the balance after P2, from the TVM\n"
+        "registers as the tokens leave them, in the display's format (with --json an\n"
+        "object: from, to, interest, principal, balance); with --schedule the schedule\n"
+        "as CSV, payment,interest,principal,balance (=yearly: year,...). Amounts are\n"
+        "rounded to the decimals shown; no register changes. What cannot be amortized\n"
+        "is one line on standard error and exit status 2.\n"
+        "\n"
         "With --tape the steps are printed instead, a line for each as it completes, as\n"
         "a printing calculator's tape: right-aligned, the number keyed when the step\n"
         "began, the key (\"STO+ 3\", \"DISP =\" for a key and its digit) and the display\n"
@@ -159,8 +172,8 @@ std::string helpText() {
         "Exit status: 0 done; 1 the calculator could not be created, the input could\n"
         "not be read or the output could not be written (the program stops there); 2 a\n"
         "bad option or value, an unknown token, an input line that was skipped (the\n"
-        "reading goes on; the status is given at the end of the input), or a --png\n"
-        "FILE that cannot be written.\n";
+        "reading goes on; the status is given at the end of the input), a refused\n"
+        "amortization, or a --png FILE that cannot be written.\n";
     return out;
 }
 

@@ -3,7 +3,12 @@
 
 #include <string>
 
+#include "cli/options.h"
+
 namespace tabulor {
+
+// "--clock T0", "--schedule[=yearly]": the option as its line of the help names it.
+std::string optionUsage(const OptionSpec& spec);
 
 std::string helpText();
 std::string versionText();

@@ -73,6 +73,28 @@ std::string setPng(CliOptions& options, std::string_view value) {
     return {};
 }
 
+std::string setAmortize(CliOptions& options, std::string_view value) {
+    PaymentRange range;
+    std::string error = parseRange(value, range);
+    if (error.empty()) {
+        options.amortize = range;
+        options.schedule.reset();
+    }
+    return error;
+}
+
+std::string setSchedule(CliOptions& options, std::string_view value) {
+    if (value.empty()) {
+        options.schedule = ScheduleGrouping::ByPayment;
+    } else if (value == "yearly") {
+        options.schedule = ScheduleGrouping::ByYear;
+    } else {
+        return "invalid schedule '" + shown(value) + "': expected --schedule or --schedule=yearly";
+    }
+    options.amortize.reset();
+    return {};
+}
+
 std::string setHelp(CliOptions& options, std::string_view) {
     options.showHelp = true;
     return {};
@@ -100,6 +122,14 @@ constexpr std::array kOptions{
                "after the tokens (or the input), also write the faceplate as the window shows "
                "it, 240 x 294 pixels, to FILE as a PNG",
                setPng},
+    OptionSpec{"--amortize", "P1-P2",
+               "after the tokens, print the interest and principal of payments P1 to P2 and the "
+               "balance after P2 instead of the display line",
+               setAmortize},
+    OptionSpec{"--schedule", "yearly",
+               "after the tokens, print the whole amortization schedule as CSV instead of the "
+               "display line, by payment or (=yearly) by year",
+               setSchedule, "", true},
     OptionSpec{"--help", "", "show this help and exit", setHelp, "-h"},
     OptionSpec{"--version", "", "show the version and exit", setVersion},
 };
@@ -153,6 +183,19 @@ std::string parseClock(std::string_view text, std::uint32_t& ticks) {
     return {};
 }
 
+std::string parseRange(std::string_view text, PaymentRange& range) {
+    const std::size_t dash = text.find('-');
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    constexpr std::uint64_t kLimit = std::numeric_limits<std::int64_t>::max();
+    if (dash == std::string_view::npos || !parseUnsigned(text.substr(0, dash), kLimit, first) ||
+        !parseUnsigned(text.substr(dash + 1), kLimit, last)) {
+        return "invalid range '" + shown(text) + "': expected P1-P2, such as 13-24";
+    }
+    range = {static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
+    return {};
+}
+
 ParsedOptions parseOptions(std::span<const std::string> arguments) {
     ParsedOptions result;
     CliOptions& options = result.options;
@@ -174,7 +217,7 @@ ParsedOptions parseOptions(std::span<const std::string> arguments) {
             return result;
         }
         std::string_view value;
-        if (spec->valueName.empty()) {
+        if (spec->valueName.empty() || (spec->valueOptional && equals == std::string_view::npos)) {
             if (equals != std::string_view::npos) {
                 result.error = "option '" + std::string(name) + "' takes no value";
                 return result;

@@ -9,11 +9,18 @@
 #include <string_view>
 #include <vector>
 
+#include "finance/amortization.h"
 #include "platform/services.h"
 
 namespace tabulor {
 
 enum class OutputFormat { Line, Json };
+
+// Payments first..last, as --amortize names them.
+struct PaymentRange {
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+};
 
 struct CliOptions {
     OutputFormat format = OutputFormat::Line;
@@ -22,6 +29,9 @@ struct CliOptions {
     std::optional<PowerStatus> battery;  // none: ask the system
     std::uint32_t clockStart = 0;
     std::string pngPath;  // empty: no picture is written
+    // Either prints in place of the display line; none: the display line.
+    std::optional<PaymentRange> amortize;
+    std::optional<ScheduleGrouping> schedule;
     bool showHelp = false;
     bool showVersion = false;
     bool tokenMode = false;  // at least one argument follows the options, even an empty one
@@ -35,6 +45,8 @@ struct OptionSpec {
     // Stores the value (or just the flag) in the options; returns an error text, or empty.
     std::string (*apply)(CliOptions& options, std::string_view value);
     std::string_view shortName = {};  // "-h"; empty for none
+    // The value only after '=' ("--schedule=yearly"); without it the option stands alone.
+    bool valueOptional = false;
 };
 
 std::span<const OptionSpec> optionTable();
@@ -50,5 +62,6 @@ ParsedOptions parseOptions(std::span<const std::string> arguments);
 // Value parsers, shared by the option rows and their tests; each returns an error text or empty.
 std::string parseBattery(std::string_view text, PowerStatus& status);
 std::string parseClock(std::string_view text, std::uint32_t& ticks);
+std::string parseRange(std::string_view text, PaymentRange& range);
 
 }  // namespace tabulor

@@ -23,4 +23,10 @@ inline bool isPaymentsPerYear(double value) {
     return value >= 1.0 && std::isfinite(value) && std::trunc(value) == value;
 }
 
+// The rate per period from the annual rate in percent, as the closed forms and amortization use
+// it; P/YR × 100 is formed before the division.
+inline double periodRate(const TvmRegisters& tvm) {
+    return tvm.interestPerYear / (tvm.paymentsPerYear * 100.0);
+}
+
 }  // namespace tabulor

@@ -15,11 +15,6 @@ constexpr double kScanStart = 1e-6;
 // the first search finds there is either a true zero rate or spurious.
 constexpr double kSmallestRate = 1e-9;
 
-// Rate per period from the annual rate in percent; P/YR × 100 is formed before the division.
-double periodRate(const TvmRegisters& tvm) {
-    return tvm.interestPerYear / (tvm.paymentsPerYear * 100.0);
-}
-
 // s^−N with N negated before the power is taken.
 double discountFactor(double s, double n) {
     const double exponent = -n;

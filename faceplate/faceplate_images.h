@@ -5,10 +5,15 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 #include "image/image.h"
 
 namespace tabulor {
+
+// What a program says, in its own way (a message box, a line on standard error), when it
+// cannot load them.
+inline constexpr std::string_view kCantCreateCalculator = "Can't create calculator!";
 
 struct FaceplateImages {
     // The normal face, the shifted face, and both drawn with every key pressed.

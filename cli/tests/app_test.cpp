@@ -196,6 +196,44 @@ TEST(Options, BadOptionsSuggestHelp) {
     }
 }
 
+TEST(Amortization, ARefusalIsOneLineOnStandardErrorAndExitTwo) {
+    const std::string loan = "WAIT 12 N 1 I/YR 1000 PV 0 FV PMT";
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {{"--amortize", "1-12", "WAIT 12.5 N 1000 PV 90 +/- PMT"},
+         "N must be a whole number of payments, at least 1"},
+        {{"--schedule", "WAIT 12 N 1000 PV"},
+         "PMT is 0 at the decimals shown: there are no payments to amortize"},
+        {{"--amortize", "0-12", loan}, "the range 0-12 is outside the payments 1-12"},
+        {{"--json", "--amortize", "12-13", loan}, "the range 12-13 is outside the payments 1-12"},
+        {{"--amortize", "3-2", loan}, "the range 3-2 ends before it starts"},
+        // Found before the first row, though the balance passes the largest double near the end.
+        {{"--schedule=yearly", "WAIT 5000 N 12 I/YR 1 E 290 PV 1 +/- PMT"},
+         "the balance overflows at payment 4225"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const CliRun r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "tabulor-cli: cannot amortize: " + c.reason + "\n");
+    }
+}
+
+TEST(Amortization, TheInputLoopAmortizesEachLineAndGoesOnAfterARefusal) {
+    const CliRun r = run({"--amortize", "1-1"}, "WAIT 12 N 12 I/YR 1000 PV\n0 FV PMT\n24 N\n");
+    EXPECT_EQ(r.exitCode, kExitUsage);
+    EXPECT_EQ(r.out,
+              "interest -10.00  principal -78.85  balance 921.15\n"
+              "interest -10.00  principal -78.85  balance 921.15\n");
+    EXPECT_EQ(r.err,
+              "tabulor-cli: line 1: cannot amortize: PMT is 0 at the decimals shown: there are no "
+              "payments to amortize\n");
+}
+
 TEST(Options, HelpAndVersionGoToStandardOutput) {
     for (const char* option : {"--help", "-h"}) {
         const CliRun help = run({option, "WAIT"});

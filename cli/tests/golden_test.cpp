@@ -1,7 +1,7 @@
 // Every row of golden/*.tsv: the command line after "tabulor-cli" (split on white space, options
-// allowed), a TAB, and the line it must print; each following line that starts with a TAB adds a
-// line to what it prints. Rows run in process through runCli; the machine's batteries never
-// count (--battery 255 unless the row says otherwise).
+// allowed), a TAB, and the line it must print; "\n" in it breaks the line, for output of several
+// (a CSV schedule). Rows run in process through runCli; the
+// machine's batteries never count (--battery 255 unless the row says otherwise).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,6 +30,12 @@ void PrintTo(const GoldenRow& row, std::ostream* out) {
     *out << row.file << ".tsv:" << row.line << ": " << row.command;
 }
 
+std::string withLineBreaks(std::string text) {
+    for (std::size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at))
+        text.replace(at, 2, 1, '\n');
+    return text;
+}
+
 // Blank lines and lines starting with '#' are comments.
 std::vector<GoldenRow> loadGoldenRows() {
     std::vector<std::filesystem::path> files;
@@ -46,11 +52,6 @@ std::vector<GoldenRow> loadGoldenRows() {
             ++number;
             if (!text.empty() && text.back() == '\r') text.pop_back();
             if (text.empty() || text.front() == '#') continue;
-            if (text.front() == '\t' && !rows.empty() && rows.back().file == path.stem()) {
-                rows.back().expected += '\n' + text.substr(1);
-                rows.back().wellFormed &= text.find('\t', 1) == std::string::npos;
-                continue;
-            }
             GoldenRow row;
             row.file = path.stem().string();
             row.line = number;
@@ -58,7 +59,7 @@ std::vector<GoldenRow> loadGoldenRows() {
             row.wellFormed =
                 tab != std::string::npos && text.find('\t', tab + 1) == std::string::npos;
             row.command = text.substr(0, tab);
-            if (tab != std::string::npos) row.expected = text.substr(tab + 1);
+            if (tab != std::string::npos) row.expected = withLineBreaks(text.substr(tab + 1));
             rows.push_back(row);
         }
     }

@@ -23,8 +23,7 @@ std::string readFile(const std::string& path) {
 TEST(HelpText, NamesEveryOptionWithItsValue) {
     const std::string help = helpText();
     for (const OptionSpec& spec : optionTable()) {
-        std::string usage(spec.name);
-        if (!spec.valueName.empty()) usage += " " + std::string(spec.valueName);
+        const std::string usage = optionUsage(spec);
         EXPECT_NE(help.find(usage), std::string::npos) << usage;
     }
 }

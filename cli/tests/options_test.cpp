@@ -111,6 +111,21 @@ TEST(ParseOptions, PngTakesAFileNameInEitherForm) {
     }
 }
 
+TEST(ParseOptions, AmortizeAndScheduleAreOneChoiceTheLaterCounts) {
+    ParsedOptions parsed = parse({"--schedule", "--amortize=013-24", "WAIT"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_FALSE(parsed.options.schedule);
+    EXPECT_EQ(parsed.options.amortize->first, 13);
+    EXPECT_EQ(parsed.options.amortize->last, 24);
+    // Without '=' the schedule takes no value: what follows is a token.
+    parsed = parse({"--amortize", "1-12", "--schedule", "yearly"});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_FALSE(parsed.options.amortize);
+    EXPECT_EQ(parsed.options.schedule, ScheduleGrouping::ByPayment);
+    EXPECT_EQ(parsed.options.tokenArguments, std::vector<std::string>{"yearly"});
+    EXPECT_EQ(parse({"--schedule=yearly"}).options.schedule, ScheduleGrouping::ByYear);
+}
+
 TEST(ParseOptions, ALaterValueReplacesAnEarlierOne) {
     const ParsedOptions parsed =
         parse({"--clock", "5", "--clock", "7", "--battery=1,2", "--battery", "50"});
@@ -151,6 +166,14 @@ TEST(ParseOptions, BadCommandLinesSayWhatIsWrong) {
         {{"--battery", "full"}, "invalid battery 'full'"},
         {{"--battery", " 15"}, "invalid battery ' 15'"},
         {{"--battery=-1"}, "invalid battery '-1'"},
+        {{"--amortize"}, "'--amortize' needs a value P1-P2"},
+        {{"--amortize", "12"}, "invalid range '12'"},
+        {{"--amortize", "1-"}, "invalid range '1-'"},
+        {{"--amortize", "-12"}, "invalid range '-12'"},
+        {{"--amortize", "1-2-3"}, "invalid range '1-2-3'"},
+        {{"--amortize", "1 - 2"}, "invalid range '1 - 2'"},
+        {{"--amortize", "1-99999999999999999999"}, "invalid range"},
+        {{"--schedule=monthly"}, "invalid schedule 'monthly'"},
         // What the user typed is shown safely.
         {{"--clock", "\x1b[2J"}, "invalid clock '\\x1b[2J'"},
         {{"--\x1b[2J"}, "unknown option '--\\x1b[2J'"},

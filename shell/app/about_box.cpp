@@ -6,15 +6,12 @@
 
 #include "shell/app/build_info.h"
 #include "shell/app/key_map.h"
+#include "shell/app/qt_string.h"
 #include "shell/app/shell_text.h"
 
 namespace tabulor {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The keyboard map as a two-column table.
 QString keyboardTable() {

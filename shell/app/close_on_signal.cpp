@@ -27,9 +27,9 @@ extern "C" void noteSignal(int number) {
 CloseOnSignal::CloseOnSignal(QWidget& window) : window_(window) {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    readEnd_ = ends[0];
+    readEnd_.reset(ends[0]);
     signalWriteEnd = ends[1];
-    notifier_ = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
+    notifier_ = std::make_unique<QSocketNotifier>(readEnd_.get(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, &window_,
                      [this] { closeWindow(); });
 
@@ -49,16 +49,15 @@ CloseOnSignal::~CloseOnSignal() {
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
         if (caught_[i]) ::sigaction(kSignals[i], &previous_[i], nullptr);
     }
-    if (readEnd_ < 0) return;
+    if (!readEnd_) return;
     notifier_.reset();
     ::close(signalWriteEnd);
     signalWriteEnd = -1;
-    ::close(readEnd_);
 }
 
 void CloseOnSignal::closeWindow() {
     char bytes[16];
-    while (::read(readEnd_, bytes, sizeof bytes) > 0) {
+    while (::read(readEnd_.get(), bytes, sizeof bytes) > 0) {
     }
     window_.close();
 }

@@ -9,6 +9,8 @@
 #include <array>
 #include <memory>
 
+#include "shell/instance/unique_fd.h"
+
 namespace tabulor {
 
 class CloseOnSignal final {
@@ -24,7 +26,7 @@ class CloseOnSignal final {
     void closeWindow();
 
     QWidget& window_;
-    int readEnd_ = -1;
+    UniqueFd readEnd_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::array<struct sigaction, 2> previous_{};
     std::array<bool, 2> caught_{};

@@ -11,14 +11,11 @@
 #include "faceplate/geometry.h"
 #include "faceplate/hit_test.h"
 #include "shell/app/main_window.h"
+#include "shell/app/qt_string.h"
 
 namespace tabulor {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Item 0 is the display, items 1..30 the keys by KeyCode + 1.
 constexpr int kDisplayItem = 0;

@@ -21,6 +21,7 @@
 #include "shell/app/faceplate_accessible.h"
 #include "shell/app/key_map.h"
 #include "shell/app/pasted_number.h"
+#include "shell/app/qt_string.h"
 #include "shell/app/qt_surface.h"
 #include "shell/app/shell_text.h"
 #include "shell/app/window_options.h"
@@ -28,10 +29,6 @@
 namespace tabulor {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect toQRect(const Rect& rect) {
     return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);

@@ -2,15 +2,12 @@
 
 #include <QHBoxLayout>
 
+#include "shell/app/qt_string.h"
 #include "shell/app/shell_text.h"
 
 namespace tabulor {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The handheld's menu bar was 26 pixels high; the strip keeps at least that.
 constexpr int kMinimumHeight = 26;

@@ -14,7 +14,6 @@ inline constexpr std::string_view kTools = "Tools";
 inline constexpr std::string_view kAbout = "About ...";
 inline constexpr std::string_view kReset = "Reset";
 inline constexpr std::string_view kExit = "Exit";
-inline constexpr std::string_view kCantCreate = "Can't create calculator!";
 
 inline constexpr std::string_view kAboutCaption = "About Tabulor";
 inline constexpr std::string_view kWelcome = "Welcome to Tabulor";

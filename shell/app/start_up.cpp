@@ -3,17 +3,10 @@
 #include <QMessageBox>
 #include <new>
 
+#include "shell/app/qt_string.h"
 #include "shell/app/shell_text.h"
 
 namespace tabulor {
-
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, const ImageStore& images,
                                     int zoom) {
@@ -21,7 +14,7 @@ std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, const Im
     if (calculator == nullptr) return nullptr;
     FaceplateImages faceplate;
     if (!loadFaceplateImages(faceplate, images) || !initialize(*calculator)) {
-        QMessageBox::critical(nullptr, qs(text::kTitle), qs(text::kCantCreate));
+        QMessageBox::critical(nullptr, qs(text::kTitle), qs(kCantCreateCalculator));
         return nullptr;
     }
     auto window = std::make_unique<MainWindow>(std::move(calculator), std::move(faceplate), zoom);

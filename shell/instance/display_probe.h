@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/app/display_target.h"
+#include "shell/instance/display_target.h"
 
 struct xcb_connection_t;
 

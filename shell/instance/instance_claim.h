@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "shell/app/instance_folder.h"
-#include "shell/app/local_socket.h"
+#include "shell/instance/instance_folder.h"
+#include "shell/instance/local_socket.h"
 
 namespace tabulor {
 

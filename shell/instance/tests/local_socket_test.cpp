@@ -1,7 +1,7 @@
 // The single running copy's socket without Qt: asking a listener and waiting for its answer,
 // what may be removed at the path, listeners of other users, paths too long for a socket
 // address, and cleaning up.
-#include "shell/app/local_socket.h"
+#include "shell/instance/local_socket.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>

@@ -6,7 +6,7 @@
 #include <QSocketNotifier>
 #include <memory>
 
-#include "shell/app/instance_claim.h"
+#include "shell/instance/instance_claim.h"
 
 namespace tabulor {
 

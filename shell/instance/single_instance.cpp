@@ -1,4 +1,4 @@
-#include "shell/app/single_instance.h"
+#include "shell/instance/single_instance.h"
 
 #include <QTimer>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shell/app/local_socket.h"
+#include "shell/instance/local_socket.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -11,6 +11,8 @@
 #include <chrono>
 #include <cstring>
 #include <vector>
+
+#include "shell/instance/unique_fd.h"
 
 namespace tabulor {
 
@@ -100,20 +102,17 @@ ReachResult reachListener(const std::string& path, std::string_view request,
     if (!makeAddress(path, address)) return {Reach::Failed, tooLong(path)};
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const UniqueFd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    const int fd = socket.get();
     if (fd < 0) return {Reach::Failed, describe("socket", errno)};
     const int error = connectBefore(fd, address, deadline);
     if (error != 0) {
-        ::close(fd);
         if (error == ECONNREFUSED || error == ENOENT) return {Reach::NobodyListening, {}};
         // A queue that stays full belongs to a listener that takes nothing.
         if (error == EAGAIN) return {Reach::NoAnswer, {}};
         return {Reach::Failed, describe("connect to " + path, error)};
     }
-    if (!sameUser(fd)) {
-        ::close(fd);
-        return {Reach::Failed, path + " is held by another user"};
-    }
+    if (!sameUser(fd)) return {Reach::Failed, path + " is held by another user"};
     // The connection itself is the request, and a quick listener may answer and hang up before
     // the request is sent: a failed send still leaves the answer to be read.
     ssize_t sent;
@@ -121,23 +120,21 @@ ReachResult reachListener(const std::string& path, std::string_view request,
         sent = ::send(fd, request.data(), request.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     } while (sent < 0 && errno == EINTR);
     const bool answered = receiveLine(fd, deadline, answer.size()).starts_with(answer);
-    ::close(fd);
     return {answered ? Reach::Reached : Reach::NoAnswer, {}};
 }
 
 bool acceptsConnections(const std::string& path) {
     sockaddr_un address;
     if (!makeAddress(path, address)) return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const UniqueFd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    const int fd = socket.get();
     if (fd < 0) return false;
     int result;
     do {
         result = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
     } while (result != 0 && errno == EINTR);
     // A full queue still has a listener behind it; waiting for room could take for ever.
-    const bool listening = result == 0 || errno == EAGAIN;
-    ::close(fd);
-    return listening;
+    return result == 0 || errno == EAGAIN;
 }
 
 LocalListener listenAt(const std::string& path, std::string_view shown) {
@@ -149,7 +146,8 @@ LocalListener listenAt(const std::string& path, std::string_view shown) {
         listener.error = tooLong(path);
         return listener;
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    UniqueFd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    const int fd = socket.get();
     if (fd < 0) {
         listener.error = describe("socket", errno);
         return listener;
@@ -158,12 +156,10 @@ LocalListener listenAt(const std::string& path, std::string_view shown) {
     // it needs no change by name afterwards, which a link planted in between would redirect.
     if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0) {
         listener.error = describe("set the mode of the socket for " + named, errno);
-        ::close(fd);
         return listener;
     }
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         listener.error = describe("bind " + named, errno);
-        ::close(fd);
         return listener;
     }
     struct stat made {};
@@ -171,10 +167,9 @@ LocalListener listenAt(const std::string& path, std::string_view shown) {
         listener.error = describe("listen on " + named, errno);
         // The file is ours but nobody will answer on it.
         ::unlink(path.c_str());
-        ::close(fd);
         return listener;
     }
-    listener.fd = fd;
+    listener.fd = socket.release();
     listener.device = made.st_dev;
     listener.inode = made.st_ino;
     return listener;
@@ -196,39 +191,36 @@ Accepted answerWaiting(const LocalListener& listener, std::string_view answer,
                        const std::function<void(const std::vector<std::string>&)>& comeForward) {
     Accepted accepted;
     if (listener.fd < 0) return accepted;
-    std::vector<int> waiting;
+    std::vector<UniqueFd> waiting;
     for (;;) {
-        const int fd = ::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (fd < 0) {
+        UniqueFd connection(::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+        if (!connection) {
             if (errno == EINTR || errno == ECONNABORTED) continue;
             accepted.stuck = errno != EAGAIN && errno != EWOULDBLOCK;
             break;
         }
-        if (sameUser(fd)) {
-            waiting.push_back(fd);
-        } else {
-            ::close(fd);
-        }
+        if (sameUser(connection.get())) waiting.push_back(std::move(connection));
     }
     // A later start sends its request as soon as it is connected; one that sends nothing costs
     // the window no more than a moment.
     const Deadline readBy =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(kRequestMilliseconds);
     std::vector<std::string> requests;
-    for (const int fd : waiting) {
-        std::string line = receiveLine(fd, readBy, kMaxRequestBytes);
+    for (const UniqueFd& connection : waiting) {
+        std::string line = receiveLine(connection.get(), readBy, kMaxRequestBytes);
         if (line.ends_with('\n')) line.pop_back();
         requests.push_back(std::move(line));
     }
     // The answer tells a later start that a window has come forward, so it goes after.
     if (!waiting.empty() && comeForward) comeForward(requests);
-    for (const int fd : waiting) {
+    for (UniqueFd& connection : waiting) {
         ssize_t sent;
         do {
-            sent = ::send(fd, answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+            sent =
+                ::send(connection.get(), answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
         } while (sent < 0 && errno == EINTR);
         if (sent == static_cast<ssize_t>(answer.size())) ++accepted.answered;
-        ::close(fd);
+        connection.reset();
     }
     return accepted;
 }

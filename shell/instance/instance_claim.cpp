@@ -1,4 +1,4 @@
-#include "shell/app/instance_claim.h"
+#include "shell/instance/instance_claim.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+
+#include "shell/instance/unique_fd.h"
 
 namespace tabulor {
 
@@ -43,20 +45,20 @@ std::string nameOf(const std::string& path) {
 
 // Opens the lock without following a link and checks that it is a file of this user; root could
 // otherwise be made to lock, or create, a file of someone else's choosing.
-int openLock(const InstancePaths& paths, std::string& error) {
+UniqueFd openLock(const InstancePaths& paths, std::string& error) {
     const std::string through = paths.folder->reach(nameOf(paths.lock));
-    const int fd = ::open(through.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    UniqueFd lock(::open(through.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!lock) {
         error = "cannot open " + paths.lock + ": " + std::strerror(errno);
-        return -1;
+        return lock;
     }
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+    if (::fstat(lock.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_uid != ::geteuid()) {
         error = paths.lock + " is not a lock file of this user";
-        ::close(fd);
-        return -1;
+        return UniqueFd();
     }
-    return fd;
+    return lock;
 }
 
 // The holder of the lock may be between locking and listening: asked again until the deadline.
@@ -108,15 +110,15 @@ InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
     if (beforeLocking) beforeLocking();
     InstanceClaim claim;
     claim.folder = paths.folder;
-    claim.lockFd = openLock(paths, claim.error);
-    if (claim.lockFd < 0) return claim;
+    UniqueFd lock = openLock(paths, claim.error);
+    if (!lock) return claim;
     int locked;
     do {
-        locked = ::flock(claim.lockFd, LOCK_EX | LOCK_NB);
+        locked = ::flock(lock.get(), LOCK_EX | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
     if (locked != 0) {
         const int error = errno;
-        ::close(claim.lockFd);
+        lock.reset();
         if (error != EWOULDBLOCK) {
             return ended(InstanceClaim::Outcome::Unusable,
                          "cannot lock " + paths.lock + ": " + std::strerror(error));
@@ -141,10 +143,9 @@ InstanceClaim claimInstance(const InstancePaths& paths, int answerMilliseconds,
     if (claim.listener.fd < 0) {
         // Let go at once: the next start finds the same obstacle quickly instead of waiting for
         // an answer from a copy that cannot give one.
-        ::close(claim.lockFd);
-        claim.lockFd = -1;
         return claim;
     }
+    claim.lockFd = lock.release();
     claim.outcome = InstanceClaim::Outcome::Listening;
     return claim;
 }

@@ -1,4 +1,4 @@
-#include "shell/app/display_target.h"
+#include "shell/instance/display_target.h"
 
 #include <algorithm>
 #include <charconv>

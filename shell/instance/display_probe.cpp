@@ -1,4 +1,4 @@
-#include "shell/app/display_probe.h"
+#include "shell/instance/display_probe.h"
 
 #include <poll.h>
 #include <xcb/xcb.h>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "shell/app/local_socket.h"
+#include "shell/instance/local_socket.h"
 
 namespace tabulor {
 

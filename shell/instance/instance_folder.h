@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "shell/instance/unique_fd.h"
+
 namespace tabulor {
 
 // The folder as it was found private, held open until its last use: what is made in it through
@@ -16,10 +18,7 @@ namespace tabulor {
 class HeldFolder {
   public:
     // Takes `fd`, an open descriptor of the folder at `path`.
-    HeldFolder(int fd, std::string path);
-    ~HeldFolder();
-    HeldFolder(const HeldFolder&) = delete;
-    HeldFolder& operator=(const HeldFolder&) = delete;
+    HeldFolder(UniqueFd fd, std::string path);
 
     const std::string& path() const { return path_; }
     // `name` in the held folder as a path through its descriptor (/proc/self/fd/N/name).
@@ -28,7 +27,7 @@ class HeldFolder {
     std::string moved() const;
 
   private:
-    int fd_;
+    UniqueFd fd_;
     std::string path_;
 };
 

@@ -1,4 +1,4 @@
-#include "shell/app/instance_folder.h"
+#include "shell/instance/instance_folder.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <cstring>
 #include <utility>
 
-#include "shell/app/instance_name.h"
-#include "shell/app/local_socket.h"
+#include "shell/instance/instance_name.h"
+#include "shell/instance/local_socket.h"
 
 namespace tabulor {
 
@@ -17,8 +17,8 @@ namespace {
 
 constexpr mode_t kPrivate = S_IRWXU;
 
-std::shared_ptr<const HeldFolder> held(int fd, const std::string& path) {
-    return std::make_shared<const HeldFolder>(fd, path);
+std::shared_ptr<const HeldFolder> held(UniqueFd fd, const std::string& path) {
+    return std::make_shared<const HeldFolder>(std::move(fd), path);
 }
 
 // Followed if it is a link: the variable is the user's own word for where the folder is. What is
@@ -26,13 +26,12 @@ std::shared_ptr<const HeldFolder> held(int fd, const std::string& path) {
 std::shared_ptr<const HeldFolder> privateRuntimeFolder(const std::optional<std::string>& folder,
                                                        std::uint32_t userId) {
     if (!folder || !folder->starts_with('/')) return nullptr;
-    const int fd = ::open(folder->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    UniqueFd fd(::open(folder->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat status {};
-    if (fd >= 0 && ::fstat(fd, &status) == 0 && status.st_uid == userId &&
+    if (fd && ::fstat(fd.get(), &status) == 0 && status.st_uid == userId &&
         (status.st_mode & (S_IWGRP | S_IWOTH)) == 0) {
-        return held(fd, *folder);
+        return held(std::move(fd), *folder);
     }
-    if (fd >= 0) ::close(fd);
     return nullptr;
 }
 
@@ -45,16 +44,15 @@ std::shared_ptr<const HeldFolder> privateTemporaryFolder(const std::string& fold
         error = "cannot make " + folder + ": " + std::strerror(errno);
         return nullptr;
     }
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat status {};
     bool ours =
-        fd >= 0 && ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == userId;
+        fd && ::fstat(fd.get(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == userId;
     // A umask may have taken bits from a folder just made; one found is used only as it is.
     if (ours && made && (status.st_mode & 0777) != kPrivate) {
-        ours = ::fchmod(fd, kPrivate) == 0 && ::fstat(fd, &status) == 0;
+        ours = ::fchmod(fd.get(), kPrivate) == 0 && ::fstat(fd.get(), &status) == 0;
     }
-    if (ours && (status.st_mode & 0777) == kPrivate) return held(fd, folder);
-    if (fd >= 0) ::close(fd);
+    if (ours && (status.st_mode & 0777) == kPrivate) return held(std::move(fd), folder);
     error = folder + " is not a private folder of this user";
     return nullptr;
 }
@@ -71,20 +69,17 @@ std::string socketIn(const HeldFolder& folder, std::uint32_t userId,
 
 }  // namespace
 
-HeldFolder::HeldFolder(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-
-HeldFolder::~HeldFolder() {
-    ::close(fd_);
-}
+HeldFolder::HeldFolder(UniqueFd fd, std::string path)
+    : fd_(std::move(fd)), path_(std::move(path)) {}
 
 std::string HeldFolder::reach(std::string_view name) const {
-    return "/proc/self/fd/" + std::to_string(fd_) + "/" + std::string(name);
+    return "/proc/self/fd/" + std::to_string(fd_.get()) + "/" + std::string(name);
 }
 
 std::string HeldFolder::moved() const {
     struct stat named {};
     struct stat kept {};
-    if (::stat(path_.c_str(), &named) == 0 && ::fstat(fd_, &kept) == 0 &&
+    if (::stat(path_.c_str(), &named) == 0 && ::fstat(fd_.get(), &kept) == 0 &&
         named.st_dev == kept.st_dev && named.st_ino == kept.st_ino) {
         return {};
     }

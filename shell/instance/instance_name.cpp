@@ -1,10 +1,10 @@
-#include "shell/app/instance_name.h"
+#include "shell/instance/instance_name.h"
 
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
 
-#include "shell/app/local_socket.h"
+#include "shell/instance/local_socket.h"
 
 namespace tabulor {
 

@@ -1,6 +1,6 @@
 // Which platform and display a start will open, as Qt 6.4 chooses them, and the key the running
 // copy is found under: starts on different displays must never reach each other's copy.
-#include "shell/app/display_target.h"
+#include "shell/instance/display_target.h"
 
 #include <gtest/gtest.h>
 

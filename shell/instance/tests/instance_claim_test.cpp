@@ -1,6 +1,6 @@
 // Taking the running copy's name: the folder it lives in, the lock that makes taking it atomic,
 // two starts at the worst moment, and what is found at the name but not ours.
-#include "shell/app/instance_claim.h"
+#include "shell/instance/instance_claim.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -13,7 +13,7 @@
 #include <iterator>
 #include <thread>
 
-#include "shell/app/instance_folder.h"
+#include "shell/instance/instance_folder.h"
 
 namespace tabulor {
 namespace {

@@ -62,8 +62,19 @@ void reportUnknown(const UnknownToken& unknown, std::ostream& err) {
     err << unknownTokenMessage(unknown) << '\n';
 }
 
+// The steps the token completed, each after the token with --trace.
+bool printTapeLines(const Session& session, const Token& token, const CliOptions& options,
+                    Output& out) {
+    for (const TapeLine& line : session.tapeLines) {
+        if (options.trace && !print(out, token.text + '\t')) return false;
+        if (!printLine(out, printedTapeLine(line, options.format))) return false;
+    }
+    return true;
+}
+
 bool runAndTrace(Session& session, const Token& token, const CliOptions& options, Output& out) {
     runToken(session, token);
+    if (options.tape) return printTapeLines(session, token, options, out);
     return !options.trace ||
            printLine(out, traceLine(token.text, session.calculator, options.format));
 }
@@ -88,14 +99,14 @@ Ending printAmortization(const Session& session, const CliOptions& options, std:
     return {written(out), !refusal.empty()};
 }
 
-// The line at the end, unless --trace has shown one for each token. With no tokens at all it is
-// printed even with --trace: there is no token to show beside it.
+// The line at the end, unless --trace has shown one for each token or the tape shows the steps.
+// With no tokens at all it is printed even with --trace: there is no token to show beside it.
 Ending printEnd(const Session& session, const CliOptions& options, bool anyToken,
                 std::string_view where, Output& out, std::ostream& err) {
     if (options.amortize || options.schedule) {
         return printAmortization(session, options, where, out, err);
     }
-    if (options.trace && anyToken) return {};
+    if ((options.trace && anyToken) || options.tape) return {};
     return {printLine(out, printedLine(session.calculator, options.format))};
 }
 
@@ -218,7 +229,7 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
     // The picture's images are loaded whether or not one is asked for: a program without them
     // cannot show its calculator, and says so at once.
     FaceplateImages faceplate;
-    Session session(SessionSettings{options.clockStart, options.battery});
+    Session session(SessionSettings{options.clockStart, options.battery, options.tape});
     if (!loadFaceplateImages(faceplate, images) || !startSession(session)) {
         err << kCantCreateCalculator << '\n';
         return kExitFailure;

@@ -22,19 +22,18 @@ nlohmann::ordered_json tvmJson(const TvmRegisters& tvm) {
     return object;
 }
 
-// null while a number (or keyed input) shows.
-nlohmann::ordered_json messageJson(const DisplayReading& display) {
-    if (!display.message) return nullptr;
-    return messageEntry(*display.message).name;
-}
-
 }  // namespace
+
+nlohmann::ordered_json messageJson(std::optional<MessageKind> message) {
+    if (!message) return nullptr;
+    return messageEntry(*message).name;
+}
 
 nlohmann::ordered_json stateJson(const CalculatorReading& reading) {
     const DisplayReading& display = *reading.display;
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
     object["display"] = cellText(display);
-    object["message"] = messageJson(display);
+    object["message"] = messageJson(display.message);
     object["annunciators"] = annunciatorNames(display);
     object["error"] = static_cast<std::int32_t>(display.error);
     object["value"] = jsonNumber(display.value);
@@ -48,6 +47,16 @@ nlohmann::ordered_json stateJson(const CalculatorReading& reading) {
         registers.push_back(jsonNumber(r));
     object["registers"] = std::move(registers);
     object["tvm"] = tvmJson(reading.tvm);
+    return object;
+}
+
+nlohmann::ordered_json tapeLineJson(const TapeLine& line) {
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    object["keyed"] = line.keyed;
+    object["key"] = line.key;
+    object["shown"] = line.shown;
+    object["message"] = messageJson(line.message);
+    object["solved"] = line.solved;
     return object;
 }
 

@@ -51,6 +51,11 @@ std::string setTrace(CliOptions& options, std::string_view) {
     return {};
 }
 
+std::string setTape(CliOptions& options, std::string_view) {
+    options.tape = true;
+    return {};
+}
+
 std::string setBattery(CliOptions& options, std::string_view value) {
     PowerStatus status;
     std::string error = parseBattery(value, status);
@@ -103,6 +108,10 @@ std::string setVersion(CliOptions& options, std::string_view) {
 constexpr std::array kOptions{
     OptionSpec{"--json", "", "print the state as one JSON object per line", setJson},
     OptionSpec{"--trace", "", "print TOKEN<TAB>LINE after every token", setTrace},
+    OptionSpec{"--tape", "",
+               "print the tape instead: a line for each step as it completes (the number "
+               "keyed, the key, the display after it)",
+               setTape},
     OptionSpec{"--battery", "MAIN[,BACKUP]",
                "battery percentages the calculator sees when switched on (0..100, or 255 for "
                "unknown; BACKUP defaults to 255); default: the system's batteries",

@@ -25,6 +25,7 @@ struct PaymentRange {
 struct CliOptions {
     OutputFormat format = OutputFormat::Line;
     bool trace = false;
+    bool tape = false;                   // the tape's lines instead of the display lines
     std::optional<PowerStatus> battery;  // none: ask the system
     std::uint32_t clockStart = 0;
     std::string pngPath;  // empty: no picture is written

@@ -3,6 +3,7 @@
 #include "cli/json_line.h"
 #include "cli/json_state.h"
 #include "display/display_text.h"
+#include "tape/tape_text.h"
 
 namespace tabulor {
 
@@ -14,6 +15,16 @@ std::string printedLine(const CalculatorReading& reading, OutputFormat format) {
             break;
     }
     return displayLine(*reading.display);
+}
+
+std::string printedTapeLine(const TapeLine& line, OutputFormat format) {
+    switch (format) {
+        case OutputFormat::Json:
+            return formatJsonLine(tapeLineJson(line));
+        case OutputFormat::Line:
+            break;
+    }
+    return tapeText(line);
 }
 
 std::string traceLine(std::string_view token, const CalculatorReading& reading,

@@ -16,7 +16,9 @@ std::unique_ptr<PowerSource> makePower(const std::optional<PowerStatus>& battery
 Session::Session(const SessionSettings& settings)
     : clock(settings.clockStart),
       power(makePower(settings.battery)),
-      calculator(CalculatorServices{&clock, power.get()}) {}
+      calculator(CalculatorServices{&clock, power.get()}) {
+    if (settings.tape) tape.emplace();
+}
 
 Session::~Session() {
     if (started) destroy(calculator);
@@ -34,13 +36,30 @@ void waitForMessage(Session& session) {
     tickMessageTimer(session.calculator);
 }
 
+namespace {
+
+void tap(Session& session, KeyCode code) {
+    if (!session.tape) {
+        tapKey(session.calculator, code);
+        return;
+    }
+    session.tape->beforeTap(session.calculator);
+    tapKey(session.calculator, code);
+    if (std::optional<TapeLine> line = session.tape->afterTap(code, session.calculator)) {
+        session.tapeLines.push_back(std::move(*line));
+    }
+}
+
+}  // namespace
+
 void runToken(Session& session, const Token& token) {
+    session.tapeLines.clear();
     if (token.wait) {
         waitForMessage(session);
         return;
     }
     for (const KeyCode code : token.taps)
-        tapKey(session.calculator, code);
+        tap(session, code);
 }
 
 }  // namespace tabulor

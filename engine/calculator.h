@@ -28,6 +28,9 @@ enum class PendingOp : std::int32_t {
     ResultShown = 7,  // no operator: the display holds a result, a recalled or a solved value
 };
 
+// The operator of the keys +, −, × and ÷; None for every other key.
+PendingOp operatorOfKey(KeyCode code);
+
 // Whether SHIFT is armed; also the index of the face drawn.
 enum class ShiftState : std::int32_t { Off = 0, On = 1 };
 

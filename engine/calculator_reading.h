@@ -1,8 +1,9 @@
 #pragma once
 // The calculator as everything outside the engine reads it: its display, the face (shift state),
-// the held key, whether it is on, the prefix and parenthesis depth, the registers and the TVM
-// block. A read-only view, cheap enough to make for every paint; the paint, the accessibility,
-// the command line's output and the window all take it rather than the Calculator's fields.
+// the held key, whether it is on, the prefix and parenthesis depth, the storage operator, whether
+// a TVM key would solve, the registers and the TVM block. A read-only view, cheap enough to make
+// for every paint; the paint, the accessibility, the command line's output, the tape and the
+// window all take it rather than the Calculator's fields.
 
 #include <cstdint>
 #include <optional>
@@ -10,6 +11,7 @@
 
 #include "display/display_reading.h"
 #include "engine/calculator.h"
+#include "engine/store_or_solve.h"
 
 namespace tabulor {
 
@@ -23,6 +25,8 @@ struct CalculatorReading {
           isOn(calculator.isOn),
           prefix(calculator.prefixMode),
           depth(calculator.depth),
+          storageOp(calculator.storageOp),
+          tvmKeysSolve(tabulor::tvmKeysSolve(calculator)),
           registers(calculator.registers),
           tvm(calculator.tvm) {}
 
@@ -32,6 +36,8 @@ struct CalculatorReading {
     bool isOn;
     PrefixMode prefix;
     std::int32_t depth;
+    PendingOp storageOp;  // the operator STO applies to its register, None for a plain store
+    bool tvmKeysSolve;    // a TVM key tapped now solves rather than stores (store_or_solve.h)
     std::span<const double, kRegisters> registers;
     const TvmRegisters& tvm;
 };

@@ -28,7 +28,4 @@ void roundToDisplay(Calculator& calculator);
 void pressTvmKey(Calculator& calculator, KeyCode code);
 void setPaymentsPerYear(Calculator& calculator, double offered);
 
-// The operator of keys 4, 9, 14 and 19.
-PendingOp operatorOfKey(KeyCode code);
-
 }  // namespace tabulor

@@ -8,6 +8,7 @@
 #include "engine/calculator.h"
 #include "engine/interest_conversion.h"
 #include "engine/key_actions.h"
+#include "engine/store_or_solve.h"
 #include "engine/tvm_solvers.h"
 
 namespace tabulor {
@@ -35,16 +36,13 @@ struct SolvedValue {
     bool marksResult;  // the value shown afterwards counts as a result (ResultShown)
 };
 
-// Nothing pending on this level and nothing keyed: solve (or convert) for the key's register.
+// A key that solves its register, in the state that solves: solve (or convert) for it.
 SolvedValue solveForKey(Calculator& calculator, KeyCode code, bool shifted) {
     TvmRegisters& tvm = calculator.tvm;
     Display& display = *calculator.display;
     const bool begin = display.beginMode;
     switch (code) {
         case Key::N:
-            // xP/YR with nothing keyed takes the number on the display as the term in years,
-            // like every other shifted key that has no conversion of its own.
-            if (shifted) return {evaluateAll(calculator), false};
             return {solveN(tvm, begin, display.error), false};
         case Key::InterestPerYear:
             if (shifted) {
@@ -61,7 +59,6 @@ SolvedValue solveForKey(Calculator& calculator, KeyCode code, bool shifted) {
             }
             return {solvePresentValue(tvm, begin, display.error), true};
         case Key::Payment:
-            if (shifted) return {evaluateAll(calculator), false};
             return {solvePayment(tvm, begin, display.error), false};
         default:
             return {solveFutureValue(tvm, begin, display.error), false};
@@ -145,12 +142,12 @@ void pressTvmKey(Calculator& calculator, KeyCode code) {
             value = evaluateAll(calculator);
             break;
         default:
-            if (pending != PendingOp::None || display.entryPending) {
-                value = evaluateAll(calculator);
-            } else {
+            if (tvmKeysSolve(calculator) && solvesItsRegister(code, shifted)) {
                 const SolvedValue solved = solveForKey(calculator, code, shifted);
                 value = solved.value;
                 marksResult = solved.marksResult;
+            } else {
+                value = evaluateAll(calculator);
             }
             break;
     }
@@ -158,6 +155,13 @@ void pressTvmKey(Calculator& calculator, KeyCode code) {
     storeAndShow(calculator, code, shifted, value, mode);
     if (marksResult) calculator.pendingOps[calculator.depth] = PendingOp::ResultShown;
     calculator.prefixMode = PrefixMode::None;
+}
+
+bool tvmKeysSolve(const Calculator& calculator) {
+    return calculator.display != nullptr && calculator.prefixMode != PrefixMode::Store &&
+           calculator.prefixMode != PrefixMode::Recall &&
+           calculator.pendingOps[calculator.depth] == PendingOp::None &&
+           !calculator.display->entryPending;
 }
 
 void setPaymentsPerYear(Calculator& calculator, double offered) {

@@ -11,16 +11,16 @@
 #include <string>
 
 #include "platform/system_services.h"
-#include "shell/app/build_info.h"
 #include "shell/app/close_on_signal.h"
+#include "shell/app/platform_open.h"
+#include "shell/app/window_options.h"
 #include "shell/instance/display_probe.h"
 #include "shell/instance/instance_folder.h"
-#include "shell/app/platform_open.h"
 #include "shell/instance/single_instance.h"
-#include "shell/app/start_up.h"
-#include "shell/app/window_options.h"
 #include "shell/resources/embedded_images.h"
 #include "shell/terminal/terminal_text.h"
+#include "shell/window/build_info.h"
+#include "shell/window/start_up.h"
 
 namespace tabulor {
 

@@ -5,7 +5,7 @@
 #include <charconv>
 
 #include "faceplate/geometry.h"
-#include "shell/app/zoom_geometry.h"
+#include "shell/window/zoom_geometry.h"
 
 namespace tabulor {
 

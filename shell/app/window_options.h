@@ -7,10 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tabulor {
+#include "shell/window/zoom_geometry.h"
 
-inline constexpr int kMinZoom = 1;
-inline constexpr int kMaxZoom = 4;
+namespace tabulor {
 
 struct WindowOptions {
     enum class Action { Run, Help, Version, Error };

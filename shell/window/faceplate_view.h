@@ -1,0 +1,72 @@
+#pragma once
+// The widget that shows the faceplate: painted from a back buffer at a whole-number zoom and the
+// screen's device-pixel ratio, the left mouse button as the pen, the keyboard as a second way to
+// press the keys, the keys' tooltips, and the key under the pointer for screen readers.
+
+#include <QImage>
+#include <QWidget>
+
+#include "shell/window/accessible_faceplate.h"
+#include "shell/window/calculator_session.h"
+#include "shell/window/keyboard_input.h"
+#include "shell/window/qt_image_cache.h"
+#include "shell/window/zoom_geometry.h"
+
+namespace tabulor {
+
+class FaceplateView final : public QWidget, public AccessibleFaceplate {
+    Q_OBJECT
+  public:
+    FaceplateView(CalculatorSession& session, int zoom, QWidget* parent);
+
+    int zoom() const { return geometry_.zoom; }
+    const ZoomGeometry& zoomGeometry() const { return geometry_; }
+    void setZoom(int zoom);
+    // Whether the keys take the pen and the keyboard; not while a modal box is open.
+    void setKeysEnabled(bool enabled) { keysEnabled_ = enabled; }
+    // Lets go of a key the keyboard holds down.
+    void releaseKeyboardKey();
+
+    std::optional<CalculatorReading> reading() const override { return session_.reading(); }
+    std::optional<KeyCode> keyUnderPointer() const override { return pointerKey_; }
+    void tapKey(KeyCode code) override;
+    QRect globalRect(const Rect& faceplateRect) const override;
+    QPoint faceplatePointAtGlobal(QPoint global) const override;
+    const FaceplateNotices& notices() const override { return notices_; }
+
+  signals:
+    // The size changed with the zoom or the device-pixel ratio.
+    void resized();
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void repaintFaceplate(Repaint repaint);
+    QPoint faceplatePoint(QPointF position) const;
+    void setPointerKey(std::optional<KeyCode> key);
+    void applyGeometry();
+    void refreshDevicePixelRatio();
+    void showToolTip(const QHelpEvent& help);
+
+    CalculatorSession& session_;
+    ZoomGeometry geometry_;
+    QImage backbuffer_;
+    QtImageCache images_;
+    KeyboardHold keyboard_;
+    std::optional<KeyCode> pointerKey_;
+    FaceplateNotices notices_;
+    bool keysEnabled_ = true;
+};
+
+}  // namespace tabulor

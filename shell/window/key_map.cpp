@@ -1,0 +1,109 @@
+#include "shell/window/key_map.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "shell/window/window_commands.h"
+
+namespace tabulor {
+
+namespace {
+
+char32_t lowerCase(char32_t character) {
+    return character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
+}
+
+std::string_view namedKeyName(NamedKey key) {
+    switch (key) {
+        case NamedKey::Enter:
+            return "Enter";
+        case NamedKey::Backspace:
+            return "Backspace";
+        case NamedKey::Escape:
+            return "Escape";
+        case NamedKey::F9:
+            return "F9";
+        case NamedKey::None:
+            break;
+    }
+    return {};
+}
+
+// What is typed for a key as the map shows it: its named key, or its first character with a
+// letter in upper case. Every character of the map is ASCII.
+std::string typed(KeyCode code) {
+    const KeyFacts& key = keyFacts(code);
+    if (key.namedKey != NamedKey::None) return std::string(namedKeyName(key.namedKey));
+    const char32_t first = key.characters[0];
+    return std::string(1, static_cast<char>(first >= U'a' && first <= U'z' ? first - 32 : first));
+}
+
+std::string joined(std::initializer_list<KeyCode> codes, std::string (*part)(KeyCode)) {
+    std::string line;
+    for (const KeyCode code : codes) {
+        if (!line.empty()) line += "  ";
+        line += part(code);
+    }
+    return line;
+}
+
+std::string legend(KeyCode code) {
+    return std::string(keyFacts(code).legend);
+}
+
+// "← (RND with SHIFT)"
+std::string withShifted(std::string_view what, KeyCode code) {
+    return std::string(what) + " (" + std::string(keyFacts(code).shiftedLegend) + " with SHIFT)";
+}
+
+std::string withShifted(KeyCode code) {
+    return withShifted(keyFacts(code).legend, code);
+}
+
+}  // namespace
+
+std::optional<KeyCode> keyForCharacter(char32_t character) {
+    if (character >= U'0' && character <= U'9') return digitKey(static_cast<int>(character - U'0'));
+    const char32_t lower = lowerCase(character);
+    for (const KeyFacts& key : kKeyTable) {
+        if (key.characters.find(lower) != std::u32string_view::npos) return key.code;
+    }
+    return std::nullopt;
+}
+
+std::optional<KeyCode> keyForNamedKey(NamedKey named) {
+    if (named == NamedKey::None) return std::nullopt;
+    for (const KeyFacts& key : kKeyTable) {
+        if (key.namedKey == named) return key.code;
+    }
+    return std::nullopt;
+}
+
+const std::vector<KeyMapLine>& keyboardMap() {
+    using namespace Key;
+    static const std::vector<KeyMapLine> lines = [] {
+        std::vector<KeyMapLine> all{
+            {"0 - 9", "digits"},
+            {". or ,", withShifted("point", Point)},
+            {joined({Add, Subtract, Multiply, Divide}, typed),
+             joined({Add, Subtract, Multiply, Divide}, legend)},
+            {"Enter, Return or =", legend(Equals)},
+            {typed(Backspace), withShifted(Backspace)},
+            {typed(Clear), withShifted(Clear)},
+            {joined({OpenParen, CloseParen, Percent}, typed),
+             joined({OpenParen, CloseParen, Percent}, legend)},
+            {typed(ChangeSign), withShifted(ChangeSign)},
+            {typed(Shift), legend(Shift) + ", for the next key's red legend"},
+            {typed(On), withShifted(On)},
+            {typed(Recall), withShifted(Recall)},
+            {joined({N, InterestPerYear, PresentValue, Payment, FutureValue}, typed),
+             joined({N, InterestPerYear, PresentValue, Payment, FutureValue}, legend)},
+        };
+        for (const CommandFacts& command : kCommandTable)
+            all.push_back({std::string(command.keys), std::string(command.meaning)});
+        return all;
+    }();
+    return lines;
+}
+
+}  // namespace tabulor

@@ -1,0 +1,63 @@
+#pragma once
+// The application window: the faceplate view, the menu strip that full-screen mode hides, and
+// the commands (About, Reset, Exit, the clipboard, zoom, bringing it forward) that its keys and
+// menu reach. The calculator and its rules live in the session; this class puts the rooms
+// together.
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "shell/window/about_box.h"
+#include "shell/window/calculator_session.h"
+#include "shell/window/faceplate_view.h"
+#include "shell/window/menu_strip.h"
+#include "shell/window/window_commands.h"
+
+namespace tabulor {
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+  public:
+    // Takes an initialized calculator and the images it is drawn from.
+    MainWindow(std::unique_ptr<Calculator> calculator, FaceplateImages images, int zoom);
+    ~MainWindow() override;
+
+    CalculatorSession& session() { return session_; }
+    const CalculatorSession& session() const { return session_; }
+    FaceplateView* view() const { return view_; }
+    MenuStrip* menuStrip() const { return strip_; }
+    // The open About box, null while none is open.
+    AboutBox* aboutBox() const { return about_; }
+
+    void setZoom(int zoom) { view_->setZoom(zoom); }
+
+  public slots:
+    void showAbout();
+    void resetCalculator();
+    void exitApplication() { close(); }
+    // Raises and activates the window, and the About box over it when that is open. On Wayland
+    // the activation token of the start that asked lets the compositor grant the focus.
+    void bringForward(const QString& activationToken = {});
+    // Up to the largest zoom whose window fits the screen; an explicit larger one is kept.
+    void zoomIn();
+    void zoomOut() { setZoom(view_->zoom() - 1); }
+    void copyNumber();
+    void pasteNumber();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void run(Command command);
+    void addCommandShortcuts();
+    void fitToView();
+    int largestZoomOnScreen() const;
+
+    CalculatorSession session_;
+    FaceplateView* view_;
+    MenuStrip* strip_;
+    QPointer<AboutBox> about_;
+};
+
+}  // namespace tabulor

@@ -1,0 +1,169 @@
+// What the window draws: the faceplate as the memory surface draws it, at every zoom, and
+// only the regions the rules name.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+
+#include "faceplate/faceplate.h"
+#include "faceplate/geometry.h"
+#include "faceplate/image_table.h"
+#include "faceplate/rgb_surface.h"
+#include "shell/resources/embedded_images.h"
+#include "shell/window/qt_image_cache.h"
+#include "shell/window/tests/window_fixture.h"
+
+namespace tabulor::testing {
+namespace {
+
+// The window's 32-bit copy of a bitmap agrees, pixel for pixel, with reading the bitmap one
+// pixel at a time: for every image, and for one whose short colour table leaves most indices
+// without an entry (black).
+TEST(ImageConversion, EveryPixelTakesItsTableColour) {
+    std::vector<Image> images;
+    for (const int id :
+         {ImageId::Face, ImageId::ShiftedFace, ImageId::GlyphStrip, ImageId::ShiftAnnunciator,
+          ImageId::BeginAnnunciator, ImageId::PendAnnunciator, ImageId::BatteryAnnunciator,
+          ImageId::ErrorStrip, ImageId::PressedFace, ImageId::PressedShiftedFace}) {
+        const std::unique_ptr<Image> image = loadImage(embeddedImages(), id);
+        ASSERT_NE(image, nullptr) << id;
+        images.push_back(*image);
+    }
+    Image shortTable = images.front();
+    shortTable.bytes[32] = 2;  // two colours used
+    shortTable.bytes[33] = 0;
+    images.push_back(shortTable);
+
+    for (const Image& image : images) {
+        ASSERT_TRUE(imageIsComplete(image));
+        const QImage converted = toRgb32(image);
+        ASSERT_EQ(converted.width(), imageWidth(image));
+        ASSERT_EQ(converted.height(), imageHeight(image));
+        int differing = 0;
+        for (int y = 0; y < converted.height(); ++y) {
+            for (int x = 0; x < converted.width(); ++x) {
+                const PaletteEntry want = tableColour(image, pixelIndex(image, x, y));
+                if (converted.pixel(x, y) != qRgb(want.red, want.green, want.blue)) ++differing;
+            }
+        }
+        EXPECT_EQ(differing, 0);
+    }
+    Image cut = images.front();
+    cut.bytes.resize(cut.bytes.size() - 1);
+    EXPECT_TRUE(toRgb32(cut).isNull());
+}
+
+// Counts the faceplate pixels where the window differs from the memory surface's drawing.
+int differingPixels(const QImage& shot, const RgbSurface& expected, int zoom) {
+    int differing = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const Colour want = expected.pixel(x, y);
+            // Every screen pixel of a zoomed faceplate pixel must carry its colour.
+            for (int dy = 0; dy < zoom; ++dy) {
+                for (int dx = 0; dx < zoom; ++dx) {
+                    const QRgb got = shot.pixel(x * zoom + dx, y * zoom + dy);
+                    if (qRed(got) != want.red || qGreen(got) != want.green ||
+                        qBlue(got) != want.blue) {
+                        ++differing;
+                        dx = dy = zoom;
+                    }
+                }
+            }
+        }
+    }
+    return differing;
+}
+
+class WindowPaint : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WindowPaint, WindowShowsTheFaceplateWithAHeldShiftedKey) {
+    open(GetParam());
+    tapKey(Key::Shift);
+    for (const KeyCode code : {Key::Digit1, Key::Digit2})
+        tapKey(code);
+    tapKey(Key::Shift);
+    const QPoint held = keyCentre(Key::Payment);
+    press(held.x(), held.y());
+    settlePainted();
+    // Hide the strip so only the faceplate is on screen.
+    ASSERT_TRUE(window->session().fullScreen());
+
+    RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
+    paintFaceplate(window->session().images(), calculator(), expected,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.width(), faceplate::kWidth * GetParam());
+    ASSERT_EQ(shot.height(), faceplate::kHeight * GetParam());
+    EXPECT_EQ(differingPixels(shot, expected, GetParam()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, WindowPaint, ::testing::Values(1, 2, 3, 4));
+
+class Repaints : public WindowTest {
+  protected:
+    void SetUp() override { open(); }
+};
+
+TEST_F(Repaints, PenDownRepaintsAllAndPenUpTheKeypad) {
+    const QPoint at = keyCentre(Key::Digit9);
+    press(at.x(), at.y());
+    EXPECT_EQ(settlePainted().boundingRect(), QRect(0, 0, 240, 294));
+    release(at.x(), at.y());
+    EXPECT_EQ(settlePainted(), QRegion(toQRect(faceplate::kKeypadRect)));
+}
+
+TEST_F(Repaints, RepaintsAtZoomCoverTheScaledRegion) {
+    open(2);
+    const QPoint at = keyCentre(Key::Digit9);
+    press(at.x(), at.y());
+    settlePainted();
+    release(at.x(), at.y());
+    EXPECT_EQ(settlePainted(), QRegion(toQRect(faceplate::kKeypadRect)));
+}
+
+}  // namespace
+}  // namespace tabulor::testing
+
+namespace tabulor::testing {
+namespace {
+
+// Run a second time by ctest with QT_SCALE_FACTOR=1.5 (TABULOR_EXPECT_RATIO says so): every
+// faceplate pixel must still be a square of whole device pixels of its own colour, and a press
+// must land on the faceplate pixel drawn under it.
+class DeviceRatio : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
+    open(GetParam());
+    const double ratio = window->devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("TABULOR_EXPECT_RATIO")) {
+        ASSERT_DOUBLE_EQ(ratio, qEnvironmentVariable("TABULOR_EXPECT_RATIO").toDouble());
+    }
+    const int scale = window->view()->zoomGeometry().scale();
+    RgbSurface expected(faceplate::kWidth, faceplate::kHeight);
+    paintFaceplate(window->session().images(), calculator(), expected,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_GE(shot.width(), faceplate::kWidth * scale);
+    ASSERT_GE(shot.height(), faceplate::kHeight * scale);
+    EXPECT_EQ(differingPixels(shot, expected, scale), 0);
+
+    // The first device pixel of the cell right of the gap at x = 49, at its logical position.
+    const QPointF inside((50 * scale + 0.5) / ratio, (160 * scale + 0.5) / ratio);
+    QTest::mousePress(window->view(), Qt::LeftButton, {}, inside.toPoint());
+    const int x = window->view()->zoomGeometry().faceplateCoordinate(inside.toPoint().x());
+    EXPECT_EQ(calculator().heldKey.has_value(), x >= 50);
+
+    // The held key, drawn by a repaint of the whole window, still lands square on its pixels.
+    settlePainted();
+    RgbSurface held(faceplate::kWidth, faceplate::kHeight);
+    paintFaceplate(window->session().images(), calculator(), held,
+                   Rect{0, 0, faceplate::kWidth, faceplate::kHeight});
+    const QImage heldShot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(differingPixels(heldShot, held, scale), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, DeviceRatio, ::testing::Values(1, 2, 3));
+
+}  // namespace
+}  // namespace tabulor::testing

@@ -57,8 +57,13 @@ struct Bracket {
 double refineRoot(std::span<const CashFlow> flows, Bracket low, Bracket high) {
     const int lowSign = signOf(low.sum.value);
     for (;;) {
-        const std::int64_t middleKey = std::midpoint(orderKey(low.rate), orderKey(high.rate));
-        if (middleKey == orderKey(low.rate) || middleKey == orderKey(high.rate)) break;
+        // 0 first where the two lie either side of it: a series whose flows add up to exactly 0
+        // has its root there, which the halving would only approach.
+        const std::int64_t lowKey = orderKey(low.rate);
+        const std::int64_t highKey = orderKey(high.rate);
+        const std::int64_t middleKey =
+            lowKey < 0 && highKey > 0 ? 0 : std::midpoint(lowKey, highKey);
+        if (middleKey == lowKey || middleKey == highKey) break;
         const double middle = fromOrderKey(middleKey);
         const FlowSum sum = signedSum(flows, middle);
         if (sum.value == 0.0) return middle;

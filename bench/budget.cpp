@@ -40,6 +40,9 @@ const std::vector<Budget>& budgets() {
         {"Amortization/MortgageSchedule360", "360-payment schedule", 100.0 * kMicrosecond},
         {"Cli/MillionPaymentScheduleToDevNull", "1,000,000-payment schedule",
          1000.0 * kMillisecond},
+        {"CashFlows/NpvTenThousandFlows", "NPV, 10,000 flows", 100.0 * kMillisecond},
+        {"CashFlows/IrrOneSignChange", "IRR, 10,000 flows", 3000.0 * kMillisecond},
+        {"CashFlows/IrrSeveralSignChanges", "IRR, 10,000 flows", 3000.0 * kMillisecond},
     };
     return all;
 }

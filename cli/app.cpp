@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "cli/amortization_output.h"
+#include "cli/cash_flow_input.h"
+#include "cli/cash_flow_output.h"
 #include "cli/help_text.h"
 #include "cli/input_lines.h"
 #include "cli/options.h"
@@ -180,6 +182,24 @@ int runTokens(Session& session, const std::vector<Token>& tokens, const CliOptio
     return ending.refused ? kExitUsage : kExitOk;
 }
 
+// The tokens, then the cash-flow results in place of the line; standard input is the file's,
+// if anyone's, so no input loop follows.
+int runCashFlows(Session& session, const std::vector<Token>& tokens, const CashFlowList& flows,
+                 const CliOptions& options, Output& out, std::ostream& err) {
+    for (const Token& token : tokens) {
+        if (!runAndTrace(session, token, options, out)) return outputFailed(out, err);
+    }
+    const CashFlowResults results = cashFlowResults(flows, session.calculator, options);
+    if (!results.refusal.empty()) {
+        err << "tabulor-cli: " << results.refusal << '\n';
+        return kExitUsage;
+    }
+    for (const std::string& line : results.lines) {
+        if (!printLine(out, line)) return outputFailed(out, err);
+    }
+    return kExitOk;
+}
+
 // The picture comes after the printed lines, so that it shows the state they end with; when it
 // goes to standard output it follows them there. A file that cannot be written is the user's to
 // mend, like a bad option: exit status 2.
@@ -226,6 +246,15 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         }
     }
 
+    CashFlowInput cashFlows;
+    if (!options.cashFlowsPath.empty()) {
+        cashFlows = readCashFlowInput(options.cashFlowsPath, in);
+        if (!cashFlows.error.empty()) {
+            err << "tabulor-cli: " << cashFlows.error << '\n';
+            return kExitUsage;
+        }
+    }
+
     // The picture's images are loaded whether or not one is asked for: a program without them
     // cannot show its calculator, and says so at once.
     FaceplateImages faceplate;
@@ -235,8 +264,11 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
         return kExitFailure;
     }
     // Failed input lines still leave a state to picture; their status is the one returned.
-    const int status = options.tokenMode ? runTokens(session, list.tokens, options, output, err)
-                                         : runRepl(session, options, in, output, err);
+    const int status =
+        !options.cashFlowsPath.empty()
+            ? runCashFlows(session, list.tokens, cashFlows.flows, options, output, err)
+        : options.tokenMode ? runTokens(session, list.tokens, options, output, err)
+                            : runRepl(session, options, in, output, err);
     if (status == kExitFailure) return status;
     if (!options.pngPath.empty()) {
         if (const int pictured = writePicture(faceplate, session, options.pngPath, output, err);

@@ -154,6 +154,19 @@ std::string helpText() {
         "rounded to the decimals shown; no register changes. What cannot be amortized\n"
         "is one line on standard error and exit status 2.\n"
         "\n"
+        "With --cash-flows FILE (no standard input is read for tokens then) the line is\n"
+        "instead a line for each result asked: \"npv AMOUNT\", \"nfv AMOUNT\", and\n"
+        "\"irr R % per period, Y % per year: ...\" saying whether the root is the only\n"
+        "one, or, where the flows change sign more than once, which roots a scan from\n"
+        "-100 % to 10,000 % found (the IRR is the one nearest 0), or \"irr none: ...\".\n"
+        "FILE is CSV: a line per flow, the amount and optionally its count (1 if left\n"
+        "out), the first line CF0; blank lines and # comments are skipped. NPV does not\n"
+        "discount CF0 (a spreadsheet's NPV discounts it by a period); NFV is NPV at the\n"
+        "last period; per year is per period times the P/YR the tokens leave. With\n"
+        "--json one object with the keys asked for: npv, nfv, irr, irrPerYear (null\n"
+        "where no root) and irrRoots (ascending). A file that does not read (its line\n"
+        "named) or an overflow is one line on standard error and exit status 2.\n"
+        "\n"
         "With --tape the steps are printed instead, a line for each as it completes, as\n"
         "a printing calculator's tape: right-aligned, the number keyed when the step\n"
         "began, the key (\"STO+ 3\", \"DISP =\" for a key and its digit) and the display\n"
@@ -173,7 +186,8 @@ std::string helpText() {
         "not be read or the output could not be written (the program stops there); 2 a\n"
         "bad option or value, an unknown token, an input line that was skipped (the\n"
         "reading goes on; the status is given at the end of the input), a refused\n"
-        "amortization, or a --png FILE that cannot be written.\n";
+        "amortization, a cash-flow file that does not read or a result that overflows,\n"
+        "or a --png FILE that cannot be written.\n";
     return out;
 }
 

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <limits>
 
+#include "display/number_text.h"
+#include "finance/cash_flows.h"
 #include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
@@ -95,6 +97,45 @@ std::string setSchedule(CliOptions& options, std::string_view value) {
     return {};
 }
 
+std::string setCashFlows(CliOptions& options, std::string_view value) {
+    if (value.empty()) return "option '--cash-flows' needs a file name, or - for standard input";
+    options.cashFlowsPath = value;
+    return {};
+}
+
+std::string setNpv(CliOptions& options, std::string_view value) {
+    double rate = 0.0;
+    std::string error = parseRate(value, rate);
+    if (error.empty()) options.npvRate = rate;
+    return error;
+}
+
+std::string setNfv(CliOptions& options, std::string_view value) {
+    double rate = 0.0;
+    std::string error = parseRate(value, rate);
+    if (error.empty()) options.nfvRate = rate;
+    return error;
+}
+
+std::string setIrr(CliOptions& options, std::string_view) {
+    options.irr = true;
+    return {};
+}
+
+// The cash-flow results come with their file, and in place of amortization's.
+std::string cashFlowConflict(const CliOptions& options) {
+    const bool results = options.npvRate || options.nfvRate || options.irr;
+    if (options.cashFlowsPath.empty()) {
+        return results ? "options '--npv', '--nfv' and '--irr' need '--cash-flows FILE'"
+                       : std::string();
+    }
+    if (!results) return "option '--cash-flows' needs '--npv RATE', '--nfv RATE' or '--irr'";
+    if (options.amortize || options.schedule) {
+        return "option '--cash-flows' cannot be combined with '--amortize' or '--schedule'";
+    }
+    return {};
+}
+
 std::string setHelp(CliOptions& options, std::string_view) {
     options.showHelp = true;
     return {};
@@ -130,6 +171,22 @@ constexpr std::array kOptions{
                "after the tokens, print the whole amortization schedule as CSV instead of the "
                "display line, by payment or (=yearly) by year",
                setSchedule, "", true},
+    OptionSpec{"--cash-flows", "FILE",
+               "after the tokens, read a cash-flow list from FILE (- for standard input: CSV of "
+               "amount and optional count, the first line CF0) and print what --npv, --nfv and "
+               "--irr ask for instead of the display line",
+               setCashFlows},
+    OptionSpec{"--npv", "RATE",
+               "with --cash-flows, the net present value at RATE percent per period (CF0 is not "
+               "discounted)",
+               setNpv},
+    OptionSpec{"--nfv", "RATE",
+               "with --cash-flows, the net future value at RATE percent per period, at the last "
+               "period",
+               setNfv},
+    OptionSpec{"--irr", "",
+               "with --cash-flows, the internal rate of return per period and per year (P/YR)",
+               setIrr},
     OptionSpec{"--help", "", "show this help and exit", setHelp, "-h"},
     OptionSpec{"--version", "", "show the version and exit", setVersion},
 };
@@ -196,6 +253,17 @@ std::string parseRange(std::string_view text, PaymentRange& range) {
     return {};
 }
 
+std::string parseRate(std::string_view text, double& percent) {
+    const NumberSyntax syntax = scanNumber(text);
+    const double value = parseLeadingNumber(text);
+    if (syntax.length == 0 || syntax.length != text.size() || !isFlowRate(value)) {
+        return "invalid rate '" + shown(text) +
+               "': expected a percentage per period above -100, such as 8 or 0.5";
+    }
+    percent = value + 0.0;
+    return {};
+}
+
 ParsedOptions parseOptions(std::span<const std::string> arguments) {
     ParsedOptions result;
     CliOptions& options = result.options;
@@ -234,6 +302,8 @@ ParsedOptions parseOptions(std::span<const std::string> arguments) {
         result.error = spec->apply(options, value);
         if (!result.error.empty() || options.showHelp || options.showVersion) return result;
     }
+    result.error = cashFlowConflict(options);
+    if (!result.error.empty()) return result;
     options.tokenMode = i < arguments.size();
     options.tokenArguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i),
                                   arguments.end());

@@ -32,6 +32,11 @@ struct CliOptions {
     // Either prints in place of the display line; none: the display line.
     std::optional<PaymentRange> amortize;
     std::optional<ScheduleGrouping> schedule;
+    // With a file, its results print in place of the display line; "-" is standard input.
+    std::string cashFlowsPath;
+    std::optional<double> npvRate;  // percent per period
+    std::optional<double> nfvRate;
+    bool irr = false;
     bool showHelp = false;
     bool showVersion = false;
     bool tokenMode = false;  // at least one argument follows the options, even an empty one
@@ -63,5 +68,6 @@ ParsedOptions parseOptions(std::span<const std::string> arguments);
 std::string parseBattery(std::string_view text, PowerStatus& status);
 std::string parseClock(std::string_view text, std::uint32_t& ticks);
 std::string parseRange(std::string_view text, PaymentRange& range);
+std::string parseRate(std::string_view text, double& percent);
 
 }  // namespace tabulor

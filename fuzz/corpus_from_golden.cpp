@@ -1,6 +1,7 @@
 // Turns the golden tables of tabulor-cli (a command line, a TAB, the expected line) into seed
 // inputs for the fuzzer: each token becomes its taps, one byte per key code, and WAIT its byte.
-// Options such as --battery and --clock have no byte and are dropped.
+// Options (and their values) have no byte and are dropped, and so is the file a row feeds as
+// standard input ("< NAME").
 //
 //   corpus_from_golden OUTPUT_DIR TABLE.tsv...
 
@@ -12,10 +13,19 @@
 #include <string>
 #include <vector>
 
+#include "cli/options.h"
 #include "cli/token_parsing.h"
 #include "engine/tests/stress_steps.h"
 
 namespace {
+
+// An option whose value is the next word, as "--clock 5" and "--npv 8".
+bool takesNextWord(const std::string& option) {
+    for (const tabulor::OptionSpec& spec : tabulor::optionTable()) {
+        if (spec.name == option) return !spec.valueName.empty() && !spec.valueOptional;
+    }
+    return false;
+}
 
 std::vector<std::uint8_t> bytesOfCommandLine(const std::string& commandLine) {
     std::vector<std::uint8_t> bytes;
@@ -25,9 +35,12 @@ std::vector<std::uint8_t> bytesOfCommandLine(const std::string& commandLine) {
             optionValueNext = false;
             continue;
         }
+        if (word == "<") {
+            optionValueNext = true;
+            continue;
+        }
         if (word.rfind("--", 0) == 0) {
-            optionValueNext =
-                word.find('=') == std::string::npos && (word == "--battery" || word == "--clock");
+            optionValueNext = word.find('=') == std::string::npos && takesNextWord(word);
             continue;
         }
         const auto token = tabulor::parseToken(word);

@@ -188,7 +188,11 @@ TEST(Options, BadOptionsSuggestHelp) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"--battery", "101", "WAIT"},
           {"--clock", "x"},
-          {"--frobnicate"}}) {
+          {"--frobnicate"},
+          {"--npv", "8", "WAIT"},
+          {"--cash-flows", "-"},
+          {"--cash-flows", "-", "--npv", "-100"},
+          {"--cash-flows", "-", "--irr", "--schedule"}}) {
         const CliRun r = run(arguments);
         EXPECT_EQ(r.exitCode, kExitUsage);
         EXPECT_EQ(r.out, "");
@@ -232,6 +236,71 @@ TEST(Amortization, TheInputLoopAmortizesEachLineAndGoesOnAfterARefusal) {
     EXPECT_EQ(r.err,
               "tabulor-cli: line 1: cannot amortize: PMT is 0 at the decimals shown: there are no "
               "payments to amortize\n");
+}
+
+TEST(CashFlows, AFileThatDoesNotReadIsOneLineOnStandardErrorAndExitTwo) {
+    struct Case {
+        std::string file;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "standard input: the file holds no flows"},
+        {"# nothing but a comment\n\n", "standard input: the file holds no flows"},
+        {"-100\n50\n\n50,2.5\n", "standard input: line 4: count '2.5' is not a whole number"},
+        {"-100\n50,0\n", "standard input: line 2: count '0' is less than 1"},
+        {"-100\n50,x\n", "standard input: line 2: count 'x' is not a number"},
+        {"-100\n1e999\n", "standard input: line 2: amount '1e999' is not a finite number"},
+        {"-100\ninf\n", "standard input: line 2: amount 'inf' is not a number"},
+        {"-100\n1.5.2\n", "standard input: line 2: amount '1.5.2' is not a number"},
+        {"-100\n,3\n", "standard input: line 2: the amount is missing"},
+        {"-100\n5,1,0\n",
+         "standard input: line 2: more than two fields: expected an amount and, optionally, a "
+         "count"},
+        {"-100,2\n",
+         "standard input: line 1: the initial flow CF0 counts once: its count must be 1"},
+        {"-1\n1,9007199254740992\n1\n",
+         "standard input: line 3: the flows last more periods than can be counted"},
+        {"-100\n\x1b[31m\n", "standard input: line 2: amount '\\x1b[31m' is not a number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const CliRun r = run({"--trace", "--cash-flows", "-", "--irr", "WAIT"}, c.file);
+        EXPECT_EQ(r.exitCode, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "tabulor-cli: " + c.message + "\n");
+    }
+    const CliRun missing = run({"--cash-flows", "/no/such/flows.csv", "--irr"});
+    EXPECT_EQ(missing.exitCode, kExitUsage);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err,
+              "tabulor-cli: cannot read /no/such/flows.csv: No such file or directory\n");
+    const CliRun folder = run({"--cash-flows", "/", "--npv", "5"});
+    EXPECT_EQ(folder.err, "tabulor-cli: cannot read /: Is a directory\n");
+}
+
+TEST(CashFlows, AnOverflowIsRefusedNotPrinted) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string file;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"--npv", "-99"}, "1\n1e300,10\n", "NPV overflows at this rate"},
+        {{"--irr", "--nfv", "1e6"}, "-1\n1e300,10\n", "NFV overflows at this rate"},
+        {{"--irr"},
+         "-1e308\n1e308,10\n",
+         "cannot find the IRR: the flows add up past the largest number"},
+        {{"--irr", "1 E 307 P/YR"}, "-1\n2\n", "the IRR per year is past the largest number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        std::vector<std::string> arguments{"--json", "--cash-flows", "-"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const CliRun r = run(arguments, c.file);
+        EXPECT_EQ(r.exitCode, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "tabulor-cli: " + c.message + "\n");
+    }
 }
 
 TEST(Options, HelpAndVersionGoToStandardOutput) {

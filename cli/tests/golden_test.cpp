@@ -1,12 +1,14 @@
 // Every row of golden/*.tsv: the command line after "tabulor-cli" (split on white space, options
 // allowed), a TAB, and the line it must print; "\n" in it breaks the line, for output of several
-// (a CSV schedule). Rows run in process through runCli; the
-// machine's batteries never count (--battery 255 unless the row says otherwise).
+// (a CSV schedule). A command line ending in "< NAME" has golden/NAME as its standard input.
+// Rows run in process through runCli; the machine's batteries never count (--battery 255
+// unless the row says otherwise).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -79,7 +81,15 @@ class GoldenRowTest : public testing::TestWithParam<GoldenRow> {};
 TEST_P(GoldenRowTest, PrintsTheExpectedLine) {
     const GoldenRow& row = GetParam();
     ASSERT_TRUE(row.wellFormed) << row.file << ".tsv:" << row.line << ": need exactly one TAB";
-    const CliRun run = runInProcess(splitWords(row.command));
+    std::vector<std::string> words = splitWords(row.command);
+    std::string input;
+    if (words.size() >= 2 && words[words.size() - 2] == "<") {
+        std::ifstream file(std::filesystem::path(TABULOR_CLI_GOLDEN_DIR) / words.back());
+        ASSERT_TRUE(file) << row.file << ".tsv:" << row.line << ": no file " << words.back();
+        input.assign(std::istreambuf_iterator<char>(file), {});
+        words.resize(words.size() - 2);
+    }
+    const CliRun run = runInProcess(words, input);
     EXPECT_EQ(run.exitCode, kExitOk) << run.err;
     EXPECT_EQ(run.out, row.expected + "\n")
         << row.file << ".tsv:" << row.line << ": tabulor-cli " << row.command;

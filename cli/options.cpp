@@ -5,6 +5,7 @@
 #include <charconv>
 #include <limits>
 
+#include "faceplate/image_table.h"
 #include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
@@ -73,6 +74,13 @@ std::string setPng(CliOptions& options, std::string_view value) {
     return {};
 }
 
+std::string setScale(CliOptions& options, std::string_view value) {
+    int scale = 1;
+    std::string error = parseScale(value, scale);
+    if (error.empty()) options.pngScale = scale;
+    return error;
+}
+
 std::string setAmortize(CliOptions& options, std::string_view value) {
     PaymentRange range;
     std::string error = parseRange(value, range);
@@ -120,8 +128,12 @@ constexpr std::array kOptions{
                setClock},
     OptionSpec{"--png", "FILE",
                "after the tokens (or the input), also write the faceplate as the window shows "
-               "it, 240 x 294 pixels, to FILE as a PNG",
+               "it, 240 x 294 pixels (times --scale), to FILE as a PNG",
                setPng},
+    OptionSpec{"--scale", "N",
+               "draw the --png picture at scale N, 1..4: every picture drawn at N times the "
+               "size, not enlarged; default 1",
+               setScale},
     OptionSpec{"--amortize", "P1-P2",
                "after the tokens, print the interest and principal of payments P1 to P2 and the "
                "balance after P2 instead of the display line",
@@ -196,6 +208,15 @@ std::string parseRange(std::string_view text, PaymentRange& range) {
     return {};
 }
 
+std::string parseScale(std::string_view text, int& scale) {
+    std::uint64_t value = 0;
+    if (!parseUnsigned(text, kMaxScale, value) || value < kMinScale) {
+        return "invalid scale '" + shown(text) + "': expected 1, 2, 3 or 4";
+    }
+    scale = static_cast<int>(value);
+    return {};
+}
+
 ParsedOptions parseOptions(std::span<const std::string> arguments) {
     ParsedOptions result;
     CliOptions& options = result.options;
@@ -233,6 +254,11 @@ ParsedOptions parseOptions(std::span<const std::string> arguments) {
         }
         result.error = spec->apply(options, value);
         if (!result.error.empty() || options.showHelp || options.showVersion) return result;
+    }
+    // A scale only says how to draw the picture; without one it would be dropped unseen.
+    if (options.pngScale && options.pngPath.empty()) {
+        result.error = "option '--scale' needs '--png FILE'";
+        return result;
     }
     options.tokenMode = i < arguments.size();
     options.tokenArguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i),

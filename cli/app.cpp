@@ -203,11 +203,19 @@ int runCashFlows(Session& session, const std::vector<Token>& tokens, const CashF
 // The picture comes after the printed lines, so that it shows the state they end with; when it
 // goes to standard output it follows them there. A file that cannot be written is the user's to
 // mend, like a bad option: exit status 2.
-int writePicture(const FaceplateImages& images, const Session& session, const std::string& path,
-                 Output& out, std::ostream& err) {
+// A larger scale's pictures are decoded only now, when that picture is asked for.
+int writePicture(const FaceplateImages& scaleOne, const ImageStore& store, int scale,
+                 const Session& session, const std::string& path, Output& out, std::ostream& err) {
     if (!flushOutput(out)) return outputFailed(out, err);
+    FaceplateImages larger;
+    if (scale != 1 && !loadFaceplateImages(larger, store, scale)) {
+        err << kCantCreateCalculator << '\n';
+        return kExitFailure;
+    }
     std::string error;
-    if (writeFaceplatePng(images, session.calculator, path, error)) return kExitOk;
+    if (writeFaceplatePng(scale == 1 ? scaleOne : larger, session.calculator, path, error)) {
+        return kExitOk;
+    }
     err << "tabulor-cli: cannot write " << terminalSafe(path) << ": " << error << '\n';
     return kExitUsage;
 }
@@ -271,7 +279,8 @@ int runCli(std::span<const std::string> arguments, const ImageStore& images, std
                             : runRepl(session, options, in, output, err);
     if (status == kExitFailure) return status;
     if (!options.pngPath.empty()) {
-        if (const int pictured = writePicture(faceplate, session, options.pngPath, output, err);
+        if (const int pictured = writePicture(faceplate, images, options.pngScale.value_or(1),
+                                              session, options.pngPath, output, err);
             pictured != kExitOk) {
             return pictured;
         }

@@ -179,6 +179,8 @@ std::string helpText() {
         "With --png FILE the faceplate is also written as a PNG picture once the tokens\n"
         "have run (or the input has ended), after the printed lines: the display, its\n"
         "annunciators and the face (shifted while SHIFT is armed), no key pressed.\n"
+        "With --scale N it is drawn at N times the size (480 x 588 pixels at 2), from\n"
+        "pictures drawn for that size: legends and figures stay sharp, not enlarged.\n"
         "Nothing at FILE is lost: it is replaced only by the whole picture, and a pipe\n"
         "or device there is written as it stands.\n"
         "\n"

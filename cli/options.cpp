@@ -7,6 +7,7 @@
 
 #include "display/number_text.h"
 #include "finance/cash_flows.h"
+#include "faceplate/image_table.h"
 #include "shell/terminal/terminal_text.h"
 
 namespace tabulor {
@@ -73,6 +74,13 @@ std::string setPng(CliOptions& options, std::string_view value) {
     if (value.empty()) return "option '--png' needs a file name";
     options.pngPath = value;
     return {};
+}
+
+std::string setScale(CliOptions& options, std::string_view value) {
+    int scale = 1;
+    std::string error = parseScale(value, scale);
+    if (error.empty()) options.pngScale = scale;
+    return error;
 }
 
 std::string setAmortize(CliOptions& options, std::string_view value) {
@@ -161,8 +169,12 @@ constexpr std::array kOptions{
                setClock},
     OptionSpec{"--png", "FILE",
                "after the tokens (or the input), also write the faceplate as the window shows "
-               "it, 240 x 294 pixels, to FILE as a PNG",
+               "it, 240 x 294 pixels (times --scale), to FILE as a PNG",
                setPng},
+    OptionSpec{"--scale", "N",
+               "draw the --png picture at scale N, 1..4: every picture drawn at N times the "
+               "size, not enlarged; default 1",
+               setScale},
     OptionSpec{"--amortize", "P1-P2",
                "after the tokens, print the interest and principal of payments P1 to P2 and the "
                "balance after P2 instead of the display line",
@@ -264,6 +276,15 @@ std::string parseRate(std::string_view text, double& percent) {
     return {};
 }
 
+std::string parseScale(std::string_view text, int& scale) {
+    std::uint64_t value = 0;
+    if (!parseUnsigned(text, kMaxScale, value) || value < kMinScale) {
+        return "invalid scale '" + shown(text) + "': expected 1, 2, 3 or 4";
+    }
+    scale = static_cast<int>(value);
+    return {};
+}
+
 ParsedOptions parseOptions(std::span<const std::string> arguments) {
     ParsedOptions result;
     CliOptions& options = result.options;
@@ -304,6 +325,11 @@ ParsedOptions parseOptions(std::span<const std::string> arguments) {
     }
     result.error = cashFlowConflict(options);
     if (!result.error.empty()) return result;
+    // A scale only says how to draw the picture; without one it would be dropped unseen.
+    if (options.pngScale && options.pngPath.empty()) {
+        result.error = "option '--scale' needs '--png FILE'";
+        return result;
+    }
     options.tokenMode = i < arguments.size();
     options.tokenArguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i),
                                   arguments.end());

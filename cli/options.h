@@ -28,7 +28,8 @@ struct CliOptions {
     bool tape = false;                   // the tape's lines instead of the display lines
     std::optional<PowerStatus> battery;  // none: ask the system
     std::uint32_t clockStart = 0;
-    std::string pngPath;  // empty: no picture is written
+    std::string pngPath;          // empty: no picture is written
+    std::optional<int> pngScale;  // the picture's scale, 1..4; none: 1
     // Either prints in place of the display line; none: the display line.
     std::optional<PaymentRange> amortize;
     std::optional<ScheduleGrouping> schedule;
@@ -69,5 +70,6 @@ std::string parseBattery(std::string_view text, PowerStatus& status);
 std::string parseClock(std::string_view text, std::uint32_t& ticks);
 std::string parseRange(std::string_view text, PaymentRange& range);
 std::string parseRate(std::string_view text, double& percent);
+std::string parseScale(std::string_view text, int& scale);
 
 }  // namespace tabulor

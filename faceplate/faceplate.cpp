@@ -10,18 +10,34 @@ namespace {
 
 constexpr Colour kMarkColour{255, 255, 255};
 
-void drawMark(Surface& surface, std::int32_t cellLeft, MarkCode mark) {
+// At scale 1 the mark's pixels one by one; above it the mark's picture, kept to the panel so
+// that a mark on the last cell paints no panel colour onto the case.
+void drawMark(const FaceplateImages& images, Surface& surface, std::int32_t cellLeft,
+              MarkCode mark) {
+    using namespace faceplate;
     if (mark == MarkCode::None) return;
-    for (const Point pixel : faceplate::kPointPixels)
+    const std::int32_t s = images.scale;
+    if (s > 1) {
+        const Rect box{cellLeft + kMarkRect.left, kMarkRect.top, cellLeft + kMarkRect.right,
+                       kMarkRect.bottom};
+        const Rect shown = intersection(scaled(box, s), scaled(kPanelRect, s));
+        if (shown.right <= shown.left || images.markStrip == nullptr) return;
+        // As at scale 1: any code above the point's draws the comma.
+        const std::int32_t picture = mark <= MarkCode::Point ? 0 : kMarkRect.width() * s;
+        surface.copyImage(shown, *images.markStrip,
+                          {picture + shown.left - box.left * s, shown.top - box.top * s});
+        return;
+    }
+    for (const Point pixel : kPointPixels)
         surface.setPixel(cellLeft + pixel.x, pixel.y, kMarkColour);
     if (mark <= MarkCode::Point) return;
-    for (const Point pixel : faceplate::kCommaTailPixels)
+    for (const Point pixel : kCommaTailPixels)
         surface.setPixel(cellLeft + pixel.x, pixel.y, kMarkColour);
 }
 
 void drawAnnunciator(Surface& surface, bool shown, const Rect& where, const Image* image,
-                     Point source) {
-    if (shown) drawImage(surface, where, image, source);
+                     Point source, std::int32_t scale) {
+    if (shown) drawImage(surface, scaled(where, scale), image, scaled(source, scale));
 }
 
 }  // namespace
@@ -33,20 +49,22 @@ void drawImage(Surface& surface, const Rect& destination, const Image* image, Po
 
 void drawDisplay(const FaceplateImages& images, const DisplayReading& display, Surface& surface) {
     using namespace faceplate;
-    drawAnnunciator(surface, display.shiftShown, kShiftRect, images.shiftImage.get(), {0, 0});
-    drawAnnunciator(surface, display.beginMode, kBeginRect, images.beginImage.get(), {0, 0});
-    drawAnnunciator(surface, display.pendShown, kPendRect, images.pendImage.get(), {0, 0});
-    drawAnnunciator(surface, display.lowBattery, kBatteryRect, images.batteryImage.get(), {0, 0});
+    const std::int32_t s = images.scale;
+    drawAnnunciator(surface, display.shiftShown, kShiftRect, images.shiftImage.get(), {0, 0}, s);
+    drawAnnunciator(surface, display.beginMode, kBeginRect, images.beginImage.get(), {0, 0}, s);
+    drawAnnunciator(surface, display.pendShown, kPendRect, images.pendImage.get(), {0, 0}, s);
+    drawAnnunciator(surface, display.lowBattery, kBatteryRect, images.batteryImage.get(), {0, 0},
+                    s);
     // A code without a band has nothing to show.
     drawAnnunciator(surface, errorHasBand(display.error), kErrorRect, images.errorStrip.get(),
-                    {0, kErrorBandHeight * static_cast<std::int32_t>(display.error)});
+                    {0, kErrorBandHeight * static_cast<std::int32_t>(display.error)}, s);
 
     if (images.glyphStrip == nullptr) return;
     for (std::size_t i = 0; i < static_cast<std::size_t>(kShownCells); ++i) {
         const Rect cell = glyphCell(static_cast<int>(i));
-        surface.copyImage(cell, *images.glyphStrip,
-                          {kGlyphWidth * static_cast<std::int32_t>(display.cells[i]), 0});
-        drawMark(surface, cell.left, display.marks[i]);
+        const Point glyph{kGlyphWidth * static_cast<std::int32_t>(display.cells[i]), 0};
+        surface.copyImage(scaled(cell, s), *images.glyphStrip, scaled(glyph, s));
+        drawMark(images, surface, cell.left, display.marks[i]);
     }
 }
 
@@ -59,7 +77,7 @@ void paintFaceplate(const FaceplateImages& images, const CalculatorReading& read
     }
     if (reading.display) drawDisplay(images, *reading.display, surface);
     if (reading.heldKey && isKeyCode(*reading.heldKey) && shiftValid) {
-        const Rect held = faceplate::keyCell(*reading.heldKey);
+        const Rect held = scaled(faceplate::keyCell(*reading.heldKey), images.scale);
         const std::size_t pressed = static_cast<std::size_t>(reading.face) + 2;
         drawImage(surface, held, images.faces[pressed].get(), {held.left, held.top});
     }

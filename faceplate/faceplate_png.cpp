@@ -14,11 +14,12 @@ bool writeFaceplatePng(const FaceplateImages& images, const CalculatorReading& r
         error = "the calculator has no faceplate images";
         return false;
     }
-    RgbSurface surface(faceplate::kWidth, faceplate::kHeight, Colour{255, 255, 255});
+    const Rect face = scaled(faceplate::kFaceRect, images.scale);
+    RgbSurface surface(face.width(), face.height(), Colour{255, 255, 255});
     // A picture never shows a key under the pen.
     CalculatorReading unheld = reading;
     unheld.heldKey.reset();
-    paintFaceplate(images, unheld, surface, faceplate::kFaceRect);
+    paintFaceplate(images, unheld, surface, face);
     return writePng(surface, path, error);
 }
 

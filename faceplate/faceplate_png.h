@@ -1,5 +1,6 @@
 #pragma once
-// The faceplate as a PNG file, drawn as the window would show it with no key held.
+// The faceplate as a PNG file, drawn as the window would show it with no key held, at the
+// images' scale.
 
 #include <string>
 

@@ -61,6 +61,9 @@ constexpr Rect glyphCell(int cell) {
 // rows below the figures.
 inline constexpr std::array<Point, 4> kPointPixels{{{15, 41}, {16, 41}, {15, 42}, {16, 42}}};
 inline constexpr std::array<Point, 2> kCommaTailPixels{{{16, 43}, {15, 44}}};
+// The box both marks lie in, x from the cell's left edge: what a larger scale's mark picture
+// covers.
+inline constexpr Rect kMarkRect{15, 41, 17, 45};
 
 inline constexpr Rect kShiftRect{15, 48, 40, 54};
 inline constexpr Rect kBeginRect{105, 48, 130, 54};

@@ -21,6 +21,22 @@ struct Rect {
     constexpr std::int32_t height() const { return bottom - top; }
 };
 
+// The same rectangle on a picture drawn `scale` times the size: how the geometry's rectangles
+// (faceplate/geometry.h) become those of a larger scale.
+constexpr Rect scaled(const Rect& rect, std::int32_t scale) {
+    return Rect{rect.left * scale, rect.top * scale, rect.right * scale, rect.bottom * scale};
+}
+
+constexpr Point scaled(Point point, std::int32_t scale) {
+    return Point{point.x * scale, point.y * scale};
+}
+
+// Empty (right ≤ left or bottom ≤ top) when they do not meet.
+constexpr Rect intersection(const Rect& a, const Rect& b) {
+    return Rect{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
 constexpr bool contains(const Rect& rect, std::int32_t x, std::int32_t y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }

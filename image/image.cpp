@@ -18,6 +18,9 @@ std::uint16_t readU16(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
+// Larger than any picture the faceplate has at any scale; a header asking for more is damaged.
+constexpr std::int32_t kMaxImageSide = 4096;
+
 }  // namespace
 
 std::unique_ptr<Image> loadImage(const ImageStore& store, int id) {
@@ -59,7 +62,8 @@ std::uint16_t imageBitsPerPixel(const Image& image) {
 std::size_t imageRowStride(const Image& image) {
     const std::int32_t width = imageWidth(image);
     if (width <= 0) return 0;
-    return (static_cast<std::size_t>(width) + 3) & ~static_cast<std::size_t>(3);
+    const std::size_t bytes = static_cast<std::size_t>(width) * (imageIsTrueColour(image) ? 4 : 1);
+    return (bytes + 3) & ~static_cast<std::size_t>(3);
 }
 
 std::size_t imagePixelOffset(const Image& image) {
@@ -69,10 +73,37 @@ std::size_t imagePixelOffset(const Image& image) {
 bool imageIsComplete(const Image& image) {
     const std::int32_t width = imageWidth(image);
     const std::int32_t height = imageHeight(image);
-    if (width <= 0 || height <= 0 || width > 4096 || height > 4096) return false;
-    if (imageBitsPerPixel(image) != 8) return false;
+    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide) return false;
+    if (imageBitsPerPixel(image) != 8 && !imageIsTrueColour(image)) return false;
     const std::size_t end = imagePixelOffset(image) + imageRowStride(image) * height;
     return end <= image.bytes.size();
+}
+
+bool imageIsTrueColour(const Image& image) {
+    return imageBitsPerPixel(image) == 32;
+}
+
+std::unique_ptr<Image> makeTrueColourImage(std::int32_t width, std::int32_t height) {
+    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide) {
+        return nullptr;
+    }
+    const std::size_t pixelBytes =
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    auto image = std::make_unique<Image>();
+    image->bytes.assign(kBitmapHeaderSize + pixelBytes, 0);
+    const auto put = [&](std::size_t at, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            image->bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    put(0, kBitmapHeaderSize, 4);
+    put(4, static_cast<std::uint32_t>(width), 4);
+    put(8, static_cast<std::uint32_t>(height), 4);  // positive: bottom-up, as the bitmaps
+    put(12, 1, 2);
+    put(14, 32, 2);
+    put(20, static_cast<std::uint32_t>(pixelBytes), 4);
+    for (std::size_t at = kBitmapHeaderSize + 3; at < image->bytes.size(); at += 4)
+        image->bytes[at] = 255;
+    return image;
 }
 
 const std::uint8_t* imageRow(const Image& image, std::int32_t y) {

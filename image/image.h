@@ -1,7 +1,8 @@
 #pragma once
 // In-memory copies of packed 8-bit device-independent bitmaps (40-byte header, 256-entry colour
-// table of blue-green-red-zero quads, bottom-up rows padded to 4 bytes). Platform-free: the
-// faceplate's drawing layer interprets them.
+// table of blue-green-red-zero quads, bottom-up rows padded to 4 bytes), and of the larger
+// scales' true-colour ones (the same header, no table, 4 bytes a pixel: blue, green, red, 255).
+// Platform-free: the faceplate's drawing layer interprets them.
 
 #include <cstddef>
 #include <cstdint>
@@ -68,10 +69,15 @@ std::uint16_t imageBitsPerPixel(const Image& image);
 std::size_t imageRowStride(const Image& image);
 // Offset of the pixel array: the header size plus the colour table.
 std::size_t imagePixelOffset(const Image& image);
-// True when the header, colour table and every row lie inside the bytes: the only images the
-// drawing layer reads pixels from.
+// True when the image has 8 or 32 bits a pixel and the header, colour table and every row lie
+// inside the bytes: the only images the drawing layer reads pixels from.
 bool imageIsComplete(const Image& image);
-// The first pixel of row y (0 = top) of a complete image, one byte a pixel.
+// 32 bits a pixel: colours in the pixels themselves, no table.
+bool imageIsTrueColour(const Image& image);
+// A true-colour image of that size, every pixel black; null for a size imageIsComplete refuses.
+std::unique_ptr<Image> makeTrueColourImage(std::int32_t width, std::int32_t height);
+// The first pixel of row y (0 = top) of a complete image, one byte a pixel (four for true
+// colour).
 const std::uint8_t* imageRow(const Image& image, std::int32_t y);
 std::uint8_t pixelIndex(const Image& image, std::int32_t x, std::int32_t y);
 // The colour-table entry for a pixel index (flags 0); black when the table has no such entry.

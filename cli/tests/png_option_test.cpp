@@ -33,16 +33,18 @@ CliRun run(std::vector<std::string> arguments, const std::string& input = "") {
 }
 
 // The faceplate the window would paint after the same tokens, drawn in memory.
-RgbSurface paintAfter(const std::string& tokens) {
+RgbSurface paintAfter(const std::string& tokens, int scale = 1) {
     Session session(SessionSettings{0, PowerStatus{255, 255}});
-    RgbSurface surface(faceplate::kWidth, faceplate::kHeight);
+    const Rect face = scaled(faceplate::kFaceRect, scale);
+    RgbSurface surface(face.width(), face.height());
     FaceplateImages images;
-    if (!loadFaceplateImages(images, embeddedImages()) || !startSession(session)) return surface;
+    if (!loadFaceplateImages(images, embeddedImages(), scale) || !startSession(session)) {
+        return surface;
+    }
     const std::string arguments[] = {tokens};
     for (const Token& token : parseTokens(arguments).tokens)
         runToken(session, token);
-    paintFaceplate(images, session.calculator, surface,
-                   {0, 0, faceplate::kWidth, faceplate::kHeight});
+    paintFaceplate(images, session.calculator, surface, face);
     return surface;
 }
 
@@ -159,6 +161,34 @@ TEST_F(PngOption, AFileThatCannotBeWrittenIsExitTwo) {
     }
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_TRUE(std::filesystem::is_directory(directory)) << "what stood there must stay";
+}
+
+TEST_F(PngOption, ScaleDrawsThePictureAtThatScale) {
+    for (const int scale : {1, 2, 3, 4}) {
+        const std::string file = path("scaled.png");
+        const CliRun r = run({"--png", file, "--scale=" + std::to_string(scale), "WAIT 1234567"});
+        EXPECT_EQ(r.exitCode, kExitOk) << r.err;
+        const PngPicture picture = readPng(file);
+        ASSERT_TRUE(picture.ok);
+        EXPECT_EQ(picture.width, 240u * scale);
+        EXPECT_EQ(picture.height, 294u * scale);
+        EXPECT_EQ(picture.rgb, paintAfter("WAIT 1234567", scale).rgb()) << scale;
+    }
+}
+
+TEST_F(PngOption, ABadScaleIsExitTwoAndWritesNothing) {
+    const std::string file = path("never.png");
+    for (const char* scale : {"0", "5", "-1", "2.5", "x", "", "99999999999999999999"}) {
+        const CliRun r = run({"--png", file, "--scale", scale, "WAIT"});
+        EXPECT_EQ(r.exitCode, kExitUsage) << scale;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("tabulor-cli: invalid scale '", 0), 0u) << r.err;
+    }
+    const CliRun alone = run({"--scale", "2", "WAIT"});
+    EXPECT_EQ(alone.exitCode, kExitUsage);
+    EXPECT_EQ(alone.err.rfind("tabulor-cli: option '--scale' needs '--png FILE'\n", 0), 0u)
+        << alone.err;
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(PngOption, NothingIsWrittenWhenTheTokensAreBad) {

@@ -1,6 +1,7 @@
 # Writes a C++ source holding the bytes of each bitmap file as a packed device-independent
 # bitmap: the 14-byte file header is dropped, as a resource compiler does, so the store hands
-# out exactly the header, colour table and pixel rows the drawing layer reads.
+# out exactly the header, colour table and pixel rows the drawing layer reads. A PNG file (the
+# larger scales) is kept whole, compressed, and decoded only when its scale is first drawn.
 #
 # Inputs: OUTPUT (the .cpp to write), SOURCE_DIR, IMAGES (a list of id=file pairs).
 
@@ -11,11 +12,18 @@ foreach(pair IN LISTS IMAGES)
   list(GET parts 0 id)
   list(GET parts 1 file)
   set(path "${SOURCE_DIR}/${file}")
-  file(READ "${path}" signature LIMIT 2 HEX)
-  if(NOT signature STREQUAL "424d")
-    message(FATAL_ERROR "${path} is not a bitmap file")
+  file(READ "${path}" signature LIMIT 4 HEX)
+  if(file MATCHES "\\.png$")
+    if(NOT signature STREQUAL "89504e47")
+      message(FATAL_ERROR "${path} is not a PNG file")
+    endif()
+    file(READ "${path}" hex HEX)
+  else()
+    if(NOT signature MATCHES "^424d")
+      message(FATAL_ERROR "${path} is not a bitmap file")
+    endif()
+    file(READ "${path}" hex OFFSET 14 HEX)
   endif()
-  file(READ "${path}" hex OFFSET 14 HEX)
   string(LENGTH "${hex}" digits)
   math(EXPR size "${digits} / 2")
   # 16 bytes a line keeps the generated file readable in a diff or a debugger.

@@ -1,5 +1,5 @@
 #pragma once
-// The bitmaps compiled into the program, as written by embed_images.cmake at build time.
+// The pictures compiled into the program, as written by embed_images.cmake at build time.
 
 #include <cstdint>
 #include <span>
@@ -8,7 +8,8 @@ namespace tabulor {
 
 struct EmbeddedImage {
     int id = 0;
-    std::span<const std::uint8_t> bytes;  // a packed bitmap: header, colour table, pixel rows
+    // Scale 1: a packed bitmap (header, colour table, pixel rows); larger scales: a PNG file.
+    std::span<const std::uint8_t> bytes;
 };
 
 std::span<const EmbeddedImage> embeddedImageTable();

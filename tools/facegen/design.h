@@ -31,7 +31,8 @@ inline constexpr Rgb kPressedHighlight{168, 172, 186};
 }  // namespace colour
 
 // The panel's colour on row y, a horizontal band: dark purple at the top, light blue in the
-// middle, dark purple again under the figures where the annunciators stand.
-Rgb panelColour(int y);
+// middle, dark purple again under the figures where the annunciators stand. `row` counts the
+// pixels of a picture drawn at `scale`.
+Rgb panelColour(int row, int scale = 1);
 
 }  // namespace tabulor::facegen

@@ -1,12 +1,11 @@
 #include "display_art.h"
 
-#include <array>
-#include <cstdint>
-#include <cstdlib>
+#include <cstddef>
 
 #include "design.h"
 #include "display/annunciator_names.h"
 #include "display/glyph_table.h"
+#include "display_shapes.h"
 #include "faceplate/geometry.h"
 #include "pixel_font.h"
 
@@ -14,112 +13,119 @@ namespace tabulor::facegen {
 
 namespace {
 
-using faceplate::kGlyphHeight;
-using faceplate::kGlyphWidth;
-// A segment's bit, as the glyph table sets them.
-constexpr std::uint8_t A = segmentBit('a');
-constexpr std::uint8_t B = segmentBit('b');
-constexpr std::uint8_t C = segmentBit('c');
-constexpr std::uint8_t D = segmentBit('d');
-constexpr std::uint8_t E = segmentBit('e');
-constexpr std::uint8_t F = segmentBit('f');
-constexpr std::uint8_t G = segmentBit('g');
+// White over the panel by coverage; whole pixels exactly white, as the marks the program sets
+// pixel by pixel at scale 1 are.
+void paintShape(Canvas& canvas, int x, int y, double coverage) {
+    if (coverage >= 1) {
+        at(canvas, x, y) = colour::kSegment;
+    } else if (coverage > 0) {
+        blend(canvas, x, y, colour::kSegment, coverage);
+    }
+}
 
-// Which segment pixel (x, y) of a 14 × 35 glyph belongs to, or 0. Segments are 3 pixels
-// thick; their ends are cut at 45 degrees, with a one-pixel diagonal seam where two meet.
-std::uint8_t segmentAt(int x, int y) {
-    constexpr int kRight = kGlyphWidth - 1;  // 13
-    constexpr int kMiddle = 16;              // middle segment: rows 15..17
-    constexpr int kBottom = 32;              // bottom segment: rows 30..32
-    const int fromRight = kRight - x;
-    if (y <= 2 && x > y && fromRight > y) return A;
-    if (y >= kBottom - 2 && y <= kBottom && x > kBottom - y && fromRight > kBottom - y) return D;
-    if (std::abs(y - kMiddle) <= 1 && x > std::abs(y - kMiddle) &&
-        fromRight > std::abs(y - kMiddle)) {
-        return G;
+// A picture of the panel's rows from `top` (a face row at scale 1) on, as the face has them.
+Canvas panelPicture(int width, int height, int top, int scale) {
+    Canvas canvas = makeCanvas(width, height, colour::kCase);
+    for (int y = 0; y < height; ++y) {
+        const Rgb background = panelColour(top * scale + y, scale);
+        for (int x = 0; x < width; ++x)
+            at(canvas, x, y) = background;
     }
-    const auto vertical = [&](int column) -> int {  // 0 if the column is not a segment's
-        return column <= 2 ? column + 1 : 0;
-    };
-    const int left = vertical(x);
-    const int right = vertical(fromRight);
-    const int depth = left != 0 ? left - 1 : (right != 0 ? right - 1 : -1);
-    if (depth < 0) return 0;
-    const bool upper = y > depth && y + depth < kMiddle;
-    const bool lower = y > kMiddle + depth && y + depth < kBottom;
-    if (left != 0) {
-        if (upper) return F;
-        if (lower) return E;
-    } else {
-        if (upper) return B;
-        if (lower) return C;
-    }
-    return 0;
+    return canvas;
 }
 
 }  // namespace
 
-Canvas drawGlyphStrip() {
-    Canvas strip = makeCanvas(kGlyphWidth * kGlyphCount, kGlyphHeight, colour::kCase);
-    for (int y = 0; y < kGlyphHeight; ++y) {
-        const Rgb background = panelColour(faceplate::kCellTop + y);
-        for (int x = 0; x < strip.width; ++x)
-            at(strip, x, y) = background;
-    }
+Canvas drawGlyphStrip(int scale) {
+    using faceplate::kGlyphHeight;
+    using faceplate::kGlyphWidth;
+    const int width = kGlyphWidth * scale;
+    Canvas strip =
+        panelPicture(width * kGlyphCount, kGlyphHeight * scale, faceplate::kCellTop, scale);
     for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
-        for (int y = 0; y < kGlyphHeight; ++y) {
-            for (int x = 0; x < kGlyphWidth; ++x) {
-                if ((segmentAt(x, y) & kGlyphTable[static_cast<std::size_t>(glyph)].segments) !=
-                    0) {
-                    at(strip, kGlyphWidth * glyph + x, y) = colour::kSegment;
-                }
-            }
+        const std::uint8_t lit = kGlyphTable[static_cast<std::size_t>(glyph)].segments;
+        const auto inside = [lit](double x, double y) { return (segmentAt(x, y) & lit) != 0; };
+        for (int y = 0; y < strip.height; ++y) {
+            for (int x = 0; x < width; ++x)
+                paintShape(strip, width * glyph + x, y, shapeCoverage(inside, x, y, scale));
         }
     }
     return strip;
 }
 
-bool drawErrorStrip(Canvas& strip) {
+Canvas drawMarkStrip(int scale) {
+    const Rect box = faceplate::kMarkRect;
+    const int width = box.width() * scale;
+    Canvas strip = panelPicture(width * 2, box.height() * scale, box.top, scale);
+    for (const MarkCode mark : {MarkCode::Point, MarkCode::Comma}) {
+        const int left = width * (static_cast<int>(mark) - 1);
+        const auto inside = [mark, box](double x, double y) {
+            return markCovers(mark, x + box.left, y + box.top);
+        };
+        for (int y = 0; y < strip.height; ++y) {
+            for (int x = 0; x < width; ++x)
+                paintShape(strip, left + x, y, shapeCoverage(inside, x, y, scale));
+        }
+    }
+    return strip;
+}
+
+bool drawErrorStrip(const Captions& captions, Canvas& strip) {
     using faceplate::kErrorBandHeight;
-    strip = makeCanvas(faceplate::kErrorRect.width(), kErrorBandHeight * faceplate::kErrorBandCount,
+    const int s = captions.scale;
+    strip = makeCanvas(faceplate::kErrorRect.width() * s,
+                       kErrorBandHeight * faceplate::kErrorBandCount * s,
                        colour::kAnnunciatorBackground);
     const auto name = [](ErrorCode code) {
         return kErrorBandNames[static_cast<std::size_t>(code)];
     };
     // Every text starts at the same column so that ERROR stays put from band to band; the
     // lone STAT stands where the STAT of ERROR STAT does.
-    const int left = (strip.width - pixelTextWidth(name(ErrorCode::StatError))) / 2;
+    const int width = faceplate::kErrorRect.width();
+    const int left = (width - pixelTextWidth(name(ErrorCode::StatError))) / 2;
     const int statLeft =
         left + pixelTextWidth(name(ErrorCode::StatError)) - pixelTextWidth(name(ErrorCode::Stat));
     bool ok = true;
     for (int band = 1; band < faceplate::kErrorBandCount; ++band) {
         const ErrorCode code{band};
-        const int x = code == ErrorCode::Stat ? statLeft : left;
-        ok = drawPixelText(strip, name(code), x, kErrorBandHeight * band, colour::kSegment) && ok;
+        const bool lone = code == ErrorCode::Stat;
+        ok = drawCaption(strip, captions, name(code), lone ? statLeft : left,
+                         kErrorBandHeight * band, lone ? Anchor::Right : Anchor::Left,
+                         colour::kSegment) &&
+             ok;
     }
     return ok;
 }
 
-bool drawAnnunciator(Canvas& image, const Rect& place, std::string_view text) {
-    image = makeCanvas(place.width(), place.height(), colour::kAnnunciatorBackground);
-    return drawPixelText(image, text, (image.width - pixelTextWidth(text)) / 2, 0,
-                         colour::kSegment);
+bool drawAnnunciator(const Captions& captions, const Rect& place, std::string_view text,
+                     Canvas& image) {
+    const int s = captions.scale;
+    image = makeCanvas(place.width() * s, place.height() * s, colour::kAnnunciatorBackground);
+    return drawCaption(image, captions, text, (place.width() - pixelTextWidth(text)) / 2, 0,
+                       Anchor::Centre, colour::kSegment);
 }
 
-Canvas drawBatteryAnnunciator() {
+Canvas drawBatteryAnnunciator(int scale) {
     constexpr int kWidth = faceplate::kBatteryRect.width();
     constexpr int kHeight = faceplate::kBatteryRect.height();
-    Canvas image = makeCanvas(kWidth, kHeight, colour::kAnnunciatorBackground);
+    Canvas image = makeCanvas(kWidth * scale, kHeight * scale, colour::kAnnunciatorBackground);
+    // Straight strokes on whole pixels: at every scale they are sharp as they are.
+    const auto stroke = [&](int x, int y) {
+        for (int dy = 0; dy < scale; ++dy) {
+            for (int dx = 0; dx < scale; ++dx)
+                at(image, x * scale + dx, y * scale + dy) = colour::kSegment;
+        }
+    };
     // The terminal, a stub on the left; then the case's outline.
     for (int y = 1; y <= kHeight - 2; ++y)
-        at(image, 0, y) = colour::kSegment;
+        stroke(0, y);
     for (int x = 1; x < kWidth; ++x) {
-        at(image, x, 0) = colour::kSegment;
-        at(image, x, kHeight - 1) = colour::kSegment;
+        stroke(x, 0);
+        stroke(x, kHeight - 1);
     }
     for (int y = 0; y < kHeight; ++y) {
-        at(image, 1, y) = colour::kSegment;
-        at(image, kWidth - 1, y) = colour::kSegment;
+        stroke(1, y);
+        stroke(kWidth - 1, y);
     }
     return image;
 }

@@ -44,6 +44,8 @@ int preferredSize(const std::u32string& text, Role role) {
 }
 
 struct SetLine {
+    const LegendLine* line = nullptr;
+    int size = 0;  // the pixel size it was set at
     Coverage coverage;
     int height = 0;       // what the line takes in the stack
     bool byCaps = false;  // stands on its baseline, capitals centred; else centred by its ink
@@ -64,6 +66,8 @@ bool setLegendLine(const Fonts& fonts, const LegendLine& line, int shrink, SetLi
             // Every line takes the height of the font's capitals, so that symbols and words of
             // one size stand alike; symbols are centred on that height by their ink.
             out.byCaps = !isSymbolic(line.text);
+            out.line = &line;
+            out.size = size;
             out.height = capHeight(font, size);
             out.colour = line.colour;
             return true;
@@ -96,15 +100,47 @@ void appendLegend(std::vector<LegendLine>& lines, std::string_view legend, Role 
         lines[i].preferredSize = shared;
 }
 
-bool drawLegends(const Fonts& fonts, const KeyFacts& key, FaceKind kind, Canvas& face, int cellLeft,
-                 int cellTop, std::string& error) {
-    const std::vector<LegendLine> lines = legendLines(key, kind);
-    std::vector<SetLine> set;
-    int total = 0;
-    // Fit the stack to the key's face: first close the gap between the primary and the shifted
-    // legend by a pixel, and only then shrink the large legend, which should stay large.
-    bool fits = false;
-    for (int shrink = 0; shrink <= 6 && !fits; ++shrink) {
+// Where a legend line's ink goes on the face, its top-left corner.
+struct InkPlace {
+    int left = 0;
+    int top = 0;
+};
+
+// A line placed at scale 1, drawn at `scale`: set again at the scale's size, with its ink
+// centred where the scale-1 ink's centre lies (a word's baseline where its baseline lies), so
+// that every scale shows the same layout.
+bool drawLineAtScale(const Fonts& fonts, const SetLine& line, InkPlace place, int scale,
+                     Canvas& face, std::string& error) {
+    const Coverage& c = line.coverage;
+    if (scale == 1) {
+        drawInk(face, c, place.left, place.top, line.colour);
+        return true;
+    }
+    Coverage big;
+    if (!setLine(fonts.bold, line.line->text, line.size, big, scale)) {
+        error = "the legend font lacks a character of a legend";
+        return false;
+    }
+    const double centreX = (place.left + (c.inkRight - c.inkLeft) / 2.0) * scale;
+    const int left =
+        static_cast<int>(std::floor(centreX - (big.inkRight - big.inkLeft) / 2.0 + 0.5));
+    int top = 0;
+    if (line.byCaps) {
+        const int baseline = (place.top + c.baseline - c.inkTop) * scale;
+        top = baseline - (big.baseline - big.inkTop);
+    } else {
+        const double centreY = (place.top + (c.inkBottom - c.inkTop) / 2.0) * scale;
+        top = static_cast<int>(std::floor(centreY - (big.inkBottom - big.inkTop) / 2.0 + 0.5));
+    }
+    drawInk(face, big, left, top, line.colour);
+    return true;
+}
+
+// Fits the stack to the key's face: first closes the gap between the primary and the shifted
+// legend by a pixel, and only then shrinks the large legend, which should stay large.
+bool fitLegends(const Fonts& fonts, const std::vector<LegendLine>& lines, std::vector<SetLine>& set,
+                int& total, std::string& error) {
+    for (int shrink = 0; shrink <= 6; ++shrink) {
         for (const int legendGap : {3, 2}) {
             set.clear();
             total = 0;
@@ -115,14 +151,19 @@ bool drawLegends(const Fonts& fonts, const KeyFacts& key, FaceKind kind, Canvas&
                 total += out.gapBefore + out.height;
                 set.push_back(std::move(out));
             }
-            fits = total <= kLegendMaxHeight;
-            if (fits) break;
+            if (total <= kLegendMaxHeight) return true;
         }
     }
-    if (total > kLegendMaxHeight) {
-        error = "the legends are too tall for their key";
-        return false;
-    }
+    error = "the legends are too tall for their key";
+    return false;
+}
+
+bool drawLegends(const Fonts& fonts, const KeyFacts& key, FaceKind kind, Canvas& face, int cellLeft,
+                 int cellTop, int scale, std::string& error) {
+    const std::vector<LegendLine> lines = legendLines(key, kind);
+    std::vector<SetLine> set;
+    int total = 0;
+    if (!fitLegends(fonts, lines, set, total, error)) return false;
     const double centreY = kLegendCentreY + (kind.pressed ? 1 : 0);
     int top = cellTop + static_cast<int>(std::floor(centreY - total / 2.0 + 0.5));
     for (const SetLine& line : set) {
@@ -136,48 +177,54 @@ bool drawLegends(const Fonts& fonts, const KeyFacts& key, FaceKind kind, Canvas&
         const int inkTop =
             line.byCaps ? top + line.height - (c.baseline - c.inkTop)
                         : top + static_cast<int>(std::floor((line.height - inkHeight) / 2.0 + 0.5));
-        drawInk(face, c, left, inkTop, line.colour);
+        if (!drawLineAtScale(fonts, line, {left, inkTop}, scale, face, error)) return false;
         top += line.height;
     }
     return true;
 }
 
-void drawKeyBody(Canvas& face, int cellLeft, int cellTop, bool pressed) {
+// Every measure is in scale-1 pixels and multiplied by the scale: outlines, bevels and corners
+// keep their proportions.
+void drawKeyBody(Canvas& face, int cellLeft, int cellTop, bool pressed, int scale) {
     const auto box = [&](double left, double top, double right, double bottom) {
-        return Box{cellLeft + left, cellTop + top, cellLeft + right, cellTop + bottom};
+        return Box{(cellLeft + left) * scale, (cellTop + top) * scale, (cellLeft + right) * scale,
+                   (cellTop + bottom) * scale};
+    };
+    const auto fill = [&](const Box& area, double radius, const Rgb& colour) {
+        facegen::fillRoundedBox(face, area, radius * scale, colour);
     };
     const Box& b = kBody;
     if (!pressed) {
         // Lit from the top left: a thin highlight there, a deeper shadow at the bottom right.
-        fillRoundedBox(face, box(b.left, b.top, b.right, b.bottom), kBodyRadius,
-                       colour::kKeyOutline);
-        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1), kBodyRadius - 1,
-                       colour::kKeyShadow);
-        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 2, b.bottom - 3), kBodyRadius - 1,
-                       colour::kKeyHighlight);
-        fillRoundedBox(face, box(b.left + 2, b.top + 2, b.right - 2, b.bottom - 3), kBodyRadius - 2,
-                       colour::kKeyBody);
+        fill(box(b.left, b.top, b.right, b.bottom), kBodyRadius, colour::kKeyOutline);
+        fill(box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1), kBodyRadius - 1,
+             colour::kKeyShadow);
+        fill(box(b.left + 1, b.top + 1, b.right - 2, b.bottom - 3), kBodyRadius - 1,
+             colour::kKeyHighlight);
+        fill(box(b.left + 2, b.top + 2, b.right - 2, b.bottom - 3), kBodyRadius - 2,
+             colour::kKeyBody);
     } else {
         // Pushed in: the shadow falls along the top and left, the bottom edge catches the light.
-        fillRoundedBox(face, box(b.left, b.top, b.right, b.bottom), kBodyRadius,
-                       colour::kPressedOutline);
-        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1), kBodyRadius - 1,
-                       colour::kPressedHighlight);
-        fillRoundedBox(face, box(b.left + 1, b.top + 1, b.right - 2, b.bottom - 2), kBodyRadius - 1,
-                       colour::kPressedShadow);
-        fillRoundedBox(face, box(b.left + 2, b.top + 3, b.right - 2, b.bottom - 2), kBodyRadius - 2,
-                       colour::kPressedBody);
+        fill(box(b.left, b.top, b.right, b.bottom), kBodyRadius, colour::kPressedOutline);
+        fill(box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1), kBodyRadius - 1,
+             colour::kPressedHighlight);
+        fill(box(b.left + 1, b.top + 1, b.right - 2, b.bottom - 2), kBodyRadius - 1,
+             colour::kPressedShadow);
+        fill(box(b.left + 2, b.top + 3, b.right - 2, b.bottom - 2), kBodyRadius - 2,
+             colour::kPressedBody);
     }
 }
 
-void drawPanel(Canvas& face) {
+void drawPanel(Canvas& face, int scale) {
     constexpr double kRadius = 4;
     constexpr Rect area = faceplate::kPanelRect;
-    const Box panel{area.left, area.top, area.right, area.bottom};
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            blend(face, x, y, panelColour(y), roundedBoxCoverage(panel, kRadius, x, y));
-        }
+    const Box panel{static_cast<double>(area.left * scale), static_cast<double>(area.top * scale),
+                    static_cast<double>(area.right * scale),
+                    static_cast<double>(area.bottom * scale)};
+    for (int y = area.top * scale; y < area.bottom * scale; ++y) {
+        const Rgb colour = panelColour(y, scale);
+        for (int x = area.left * scale; x < area.right * scale; ++x)
+            blend(face, x, y, colour, roundedBoxCoverage(panel, kRadius * scale, x, y));
     }
 }
 
@@ -202,15 +249,15 @@ std::vector<LegendLine> legendLines(const KeyFacts& key, FaceKind kind) {
     return lines;
 }
 
-bool drawFace(const Fonts& fonts, FaceKind kind, Canvas& face, std::string& error) {
-    face = makeCanvas(faceplate::kWidth, faceplate::kHeight, colour::kCase);
-    drawPanel(face);
+bool drawFace(const Fonts& fonts, FaceKind kind, int scale, Canvas& face, std::string& error) {
+    face = makeCanvas(faceplate::kWidth * scale, faceplate::kHeight * scale, colour::kCase);
+    drawPanel(face, scale);
     for (const KeyFacts& key : kKeyTable) {
         const Rect cell = faceplate::keyCell(key.code);
         const int cellLeft = cell.left;
         const int cellTop = cell.top;
-        drawKeyBody(face, cellLeft, cellTop, kind.pressed);
-        if (!drawLegends(fonts, key, kind, face, cellLeft, cellTop, error)) {
+        drawKeyBody(face, cellLeft, cellTop, kind.pressed, scale);
+        if (!drawLegends(fonts, key, kind, face, cellLeft, cellTop, scale, error)) {
             error += " (key " + std::to_string(key.code) + ")";
             return false;
         }

@@ -34,8 +34,9 @@ struct LegendLine {
 // The legends of one key on one face, top to bottom.
 std::vector<LegendLine> legendLines(const KeyFacts& key, FaceKind kind);
 
-// False, with a message in `error`, if a legend cannot be set (a character the font lacks, or
-// a legend too wide for its key).
-bool drawFace(const Fonts& fonts, FaceKind kind, Canvas& face, std::string& error);
+// The face at a scale of 1 to 4: laid out at scale 1, drawn at the scale's size. False, with a
+// message in `error`, if a legend cannot be set (a character the font lacks, or a legend too
+// wide for its key).
+bool drawFace(const Fonts& fonts, FaceKind kind, int scale, Canvas& face, std::string& error);
 
 }  // namespace tabulor::facegen

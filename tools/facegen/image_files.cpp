@@ -63,19 +63,34 @@ bool writeBitmap(const std::string& path, const IndexedImage& image, const Share
     return true;
 }
 
-bool writePngRgba(const std::string& path, int width, int height,
-                  const std::vector<std::uint8_t>& rgba, std::string& error) {
+namespace {
+
+bool writePng(const std::string& path, int width, int height, bool alpha,
+              const std::vector<std::uint8_t>& pixels, std::string& error) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
-    image.format = PNG_FORMAT_RGBA;
-    if (png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), width * 4, nullptr) == 0) {
+    image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+    const int stride = width * (alpha ? 4 : 3);
+    if (png_image_write_to_file(&image, path.c_str(), 0, pixels.data(), stride, nullptr) == 0) {
         error = "cannot write " + path + ": " + image.message;
         png_image_free(&image);
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool writePngRgba(const std::string& path, int width, int height,
+                  const std::vector<std::uint8_t>& rgba, std::string& error) {
+    return writePng(path, width, height, true, rgba, error);
+}
+
+bool writePngRgb(const std::string& path, int width, int height,
+                 const std::vector<std::uint8_t>& rgb, std::string& error) {
+    return writePng(path, width, height, false, rgb, error);
 }
 
 }  // namespace tabulor::facegen

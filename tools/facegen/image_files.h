@@ -1,5 +1,5 @@
 #pragma once
-// Writing the artwork: 8-bit bitmap files with the shared colour table, and RGBA PNG files.
+// Writing the artwork: 8-bit bitmap files with the shared colour table, and PNG files.
 
 #include <cstdint>
 #include <string>
@@ -17,5 +17,9 @@ bool writeBitmap(const std::string& path, const IndexedImage& image, const Share
 // Rows top to bottom, 4 bytes (red, green, blue, alpha) a pixel.
 bool writePngRgba(const std::string& path, int width, int height,
                   const std::vector<std::uint8_t>& rgba, std::string& error);
+
+// Rows top to bottom, 3 bytes (red, green, blue) a pixel: an opaque picture.
+bool writePngRgb(const std::string& path, int width, int height,
+                 const std::vector<std::uint8_t>& rgb, std::string& error);
 
 }  // namespace tabulor::facegen

@@ -1,10 +1,12 @@
-// tabulor-facegen: draws the faceplate's ten bitmaps and the application icon.
+// tabulor-facegen: draws the faceplate's ten bitmaps, the same pictures at scales 2 to 4, and
+// the application icon.
 //
 //   tabulor-facegen RESOURCES_DIR [--fonts DIR] [--preview DIR]
 //
-// Writes the bitmaps into RESOURCES_DIR and the icons into RESOURCES_DIR/icons. The output
-// depends only on the fonts and the FreeType version, so running it twice changes nothing.
-// --preview also writes each picture in full colour and as reduced to the palette, as PNG.
+// Writes the bitmaps into RESOURCES_DIR, the larger scales into RESOURCES_DIR/scaleN and the
+// icons into RESOURCES_DIR/icons. The output depends only on the fonts and the FreeType, libpng
+// and zlib versions, so running it twice changes nothing. --preview also writes each scale-1
+// picture in full colour and as reduced to the palette, as PNG.
 
 #include <cstdio>
 #include <filesystem>
@@ -14,22 +16,15 @@
 
 #include "design.h"
 #include "display/annunciator_names.h"
-#include "display_art.h"
-#include "face.h"
 #include "faceplate/image_table.h"
 #include "icon.h"
 #include "image_files.h"
 #include "palette.h"
+#include "pictures.h"
 #include "text.h"
 
 namespace tabulor::facegen {
 namespace {
-
-struct Picture {
-    std::string file;
-    std::uint32_t coloursUsed;  // the header's count: 0 for the faces and the glyph strip
-    Canvas canvas;
-};
 
 // The colours whose in-between shades must all be there: legends over key bodies, and the
 // edges of keys and panel over the case.
@@ -101,57 +96,6 @@ bool parseOptions(int argc, char** argv, Options& options) {
     return !options.outDir.empty();
 }
 
-bool drawFacePicture(const Fonts& fonts, FaceKind kind, Picture& picture, std::string& error) {
-    picture.coloursUsed = 0;
-    if (drawFace(fonts, kind, picture.canvas, error)) return true;
-    error = picture.file + ": " + error;
-    return false;
-}
-
-bool drawAnnunciatorPicture(const Rect& place, std::string_view text, Picture& picture,
-                            std::string& error) {
-    if (drawAnnunciator(picture.canvas, place, text)) return true;
-    error = "the pixel font lacks a letter";
-    return false;
-}
-
-// One bitmap of the image table, drawn as its id says.
-bool drawPicture(const ImageFacts& image, const Fonts& fonts, Picture& picture,
-                 std::string& error) {
-    picture.file = image.file;
-    picture.coloursUsed = 256;
-    switch (image.id) {
-        case ImageId::Face:
-            return drawFacePicture(fonts, {false, false}, picture, error);
-        case ImageId::ShiftedFace:
-            return drawFacePicture(fonts, {true, false}, picture, error);
-        case ImageId::PressedFace:
-            return drawFacePicture(fonts, {false, true}, picture, error);
-        case ImageId::PressedShiftedFace:
-            return drawFacePicture(fonts, {true, true}, picture, error);
-        case ImageId::GlyphStrip:
-            picture.coloursUsed = 0;
-            picture.canvas = drawGlyphStrip();
-            return true;
-        case ImageId::ErrorStrip:
-            if (drawErrorStrip(picture.canvas)) return true;
-            error = "the pixel font lacks a letter";
-            return false;
-        case ImageId::ShiftAnnunciator:
-            return drawAnnunciatorPicture(faceplate::kShiftRect, kShiftName, picture, error);
-        case ImageId::BeginAnnunciator:
-            return drawAnnunciatorPicture(faceplate::kBeginRect, kBeginName, picture, error);
-        case ImageId::PendAnnunciator:
-            return drawAnnunciatorPicture(faceplate::kPendRect, kPendName, picture, error);
-        case ImageId::BatteryAnnunciator:
-            picture.canvas = drawBatteryAnnunciator();
-            return true;
-        default:
-            error = "no drawing for image " + std::to_string(image.id);
-            return false;
-    }
-}
-
 bool writePicture(const Picture& picture, const SharedPalette& palette, const Options& options,
                   std::string& error) {
     const IndexedImage reduced = reduce(palette, picture.canvas);
@@ -165,6 +109,37 @@ bool writePicture(const Picture& picture, const SharedPalette& palette, const Op
     return writePreview(options.previewDir + "/" + stem + "-full.png", picture.canvas, error) &&
            writePreview(options.previewDir + "/" + stem + ".png", fromIndices(reduced, palette),
                         error);
+}
+
+// A larger scale's pictures: full colour, no palette, as PNG.
+bool writeScale(const Fonts& fonts, int scale, const std::string& outDir, std::size_t& written,
+                std::string& error) {
+    Captions captions;
+    if (!makeCaptions(fonts.bold, scale, captions)) {
+        error = "the display captions cannot be set at scale " + std::to_string(scale);
+        return false;
+    }
+    std::filesystem::create_directories(outDir + "/scale" + std::to_string(scale));
+    std::vector<ImageFacts> images(kImageTable.begin(), kImageTable.end());
+    images.insert(images.end(), kLargerImageTable.begin(), kLargerImageTable.end());
+    {
+        for (const ImageFacts& image : images) {
+            Picture picture;
+            if (!drawPicture(image, fonts, captions, picture, error)) return false;
+            std::vector<std::uint8_t> rgb;
+            rgb.reserve(picture.canvas.pixels.size() * 3);
+            for (const Rgb& pixel : picture.canvas.pixels) {
+                const Rgb8 c = toRgb8(pixel);
+                rgb.insert(rgb.end(), {c.red, c.green, c.blue});
+            }
+            if (!writePngRgb(outDir + "/" + picture.file, picture.canvas.width,
+                             picture.canvas.height, rgb, error)) {
+                return false;
+            }
+            ++written;
+        }
+    }
+    return true;
 }
 
 bool writeIcons(const std::string& outDir, std::string& error) {
@@ -192,9 +167,13 @@ int run(int argc, char** argv) {
     if (!bold.ok() || !regular.ok()) return fail(error + " (is fonts-dejavu-core installed?)");
     const Fonts fonts{bold, regular};
 
+    Captions pixelCaptions;
+    makeCaptions(bold, 1, pixelCaptions);
     std::vector<Picture> pictures(kImageTable.size());
     for (std::size_t i = 0; i < kImageTable.size(); ++i) {
-        if (!drawPicture(kImageTable[i], fonts, pictures[i], error)) return fail(error);
+        if (!drawPicture(kImageTable[i], fonts, pixelCaptions, pictures[i], error)) {
+            return fail(error);
+        }
     }
     SharedPalette palette = makeSystemPalette();
     if (!designPalette(palette)) {
@@ -211,11 +190,15 @@ int run(int argc, char** argv) {
     for (const Picture& picture : pictures) {
         if (!writePicture(picture, palette, options, error)) return fail(error);
     }
+    std::size_t larger = 0;
+    for (int scale = 2; scale <= kMaxScale; ++scale) {
+        if (!writeScale(fonts, scale, options.outDir, larger, error)) return fail(error);
+    }
     if (!writeIcons(options.outDir, error)) return fail(error);
     std::printf(
-        "tabulor-facegen: wrote %zu bitmaps and %zu icons to %s; palette: %d designed + %d "
-        "matched colours\n",
-        pictures.size(), kIconSizes.size(), options.outDir.c_str(), designed,
+        "tabulor-facegen: wrote %zu bitmaps, %zu larger pictures and %zu icons to %s; palette: "
+        "%d designed + %d matched colours\n",
+        pictures.size(), larger, kIconSizes.size(), options.outDir.c_str(), designed,
         palette.nextFree - kFirstArtworkIndex - designed);
     return 0;
 }

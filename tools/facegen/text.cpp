@@ -23,11 +23,15 @@ struct PlacedGlyph {
     int top = 0;   // of the bitmap, upwards from the baseline
 };
 
-bool renderGlyph(FT_Face face, char32_t character, int pixelSize, PlacedGlyph& glyph,
-                 int& advance) {
+// `pixelWidth` 0 keeps the font's own proportions; another narrows (or widens) the glyphs.
+bool renderGlyph(FT_Face face, char32_t character, int pixelSize, PlacedGlyph& glyph, int& advance,
+                 int pixelWidth = 0) {
     const FT_UInt index = FT_Get_Char_Index(face, character);
     if (index == 0) return false;
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize)) != 0) return false;
+    if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(pixelWidth),
+                           static_cast<FT_UInt>(pixelSize)) != 0) {
+        return false;
+    }
     // Full hinting: small legends stay sharp on whole pixels, and the result only depends on the
     // font file and the FreeType version.
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) != 0) return false;
@@ -54,13 +58,14 @@ struct Piece {
 
 // Renders the line's characters one after another; `pen` ends past the last. False when the
 // font lacks a character.
-bool placePieces(FT_Face face, std::u32string_view line, int pixelSize, std::vector<Piece>& pieces,
-                 int& pen) {
+bool placePieces(FT_Face face, std::u32string_view line, int pixelSize, int scale,
+                 std::vector<Piece>& pieces, int& pen) {
     // Superscripts: about 60 % of the size, lifted so that their top sits a little above the
     // capitals of the main text.
-    // Never below 7 pixels: a smaller x or 2 is a blot on the small shifted legends.
-    const int superSize = std::max(7, static_cast<int>(std::lround(pixelSize * 0.62)));
-    const int superRise = static_cast<int>(std::lround(pixelSize * 0.38));
+    // Never below 7 pixels: a smaller x or 2 is a blot on the small shifted legends. Chosen at
+    // scale 1 and multiplied, so that every scale has the proportions of the first.
+    const int superSize = scale * std::max(7, static_cast<int>(std::lround(pixelSize * 0.62)));
+    const int superRise = scale * static_cast<int>(std::lround(pixelSize * 0.38));
     bool raise = false;
     pen = 0;
     for (const char32_t character : line) {
@@ -71,7 +76,8 @@ bool placePieces(FT_Face face, std::u32string_view line, int pixelSize, std::vec
         Piece piece;
         piece.radical = character == U'\u221A';
         int advance = 0;
-        if (!renderGlyph(face, character, raise ? superSize : pixelSize, piece.glyph, advance)) {
+        if (!renderGlyph(face, character, raise ? superSize : pixelSize * scale, piece.glyph,
+                         advance)) {
             return false;
         }
         piece.x = pen;
@@ -103,7 +109,8 @@ void paintPieces(const std::vector<Piece>& pieces, int margin, Coverage& out) {
 
 // A square root is drawn with its bar over the radicand: the radical's top stroke, as the
 // strongest of its last three columns shows it, carries on over the next character.
-void extendRadicalBars(const std::vector<Piece>& pieces, int margin, Coverage& out) {
+void extendRadicalBars(const std::vector<Piece>& pieces, int margin, int scale, Coverage& out) {
+    const int strokeColumns = 3 * scale;
     for (std::size_t k = 0; k + 1 < pieces.size(); ++k) {
         if (!pieces[k].radical) continue;
         const PlacedGlyph& g = pieces[k].glyph;
@@ -114,9 +121,10 @@ void extendRadicalBars(const std::vector<Piece>& pieces, int margin, Coverage& o
         for (int y = strokeTop; y < strokeBottom; ++y) {
             double* row = &out.values[static_cast<std::size_t>(y) * out.width];
             double value = 0;
-            for (int x = std::max(0, lastColumn - 2); x <= lastColumn && x < out.width; ++x)
+            const int first = std::max(0, lastColumn - strokeColumns + 1);
+            for (int x = first; x <= lastColumn && x < out.width; ++x)
                 value = std::max(value, row[x]);
-            for (int x = std::max(0, lastColumn - 2); x < barEnd; ++x)
+            for (int x = first; x < barEnd; ++x)
                 row[x] = std::max(row[x], value);
         }
     }
@@ -161,20 +169,61 @@ Font::~Font() {
     if (library_ != nullptr) FT_Done_FreeType(static_cast<FT_Library>(library_));
 }
 
-bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage& out) {
-    std::vector<Piece> pieces;
-    int pen = 0;
-    if (!placePieces(asFace(font.face()), line, pixelSize, pieces, pen)) return false;
-    // Lay the pieces out in a buffer tall and wide enough for any of them.
-    const int margin = pixelSize;
+namespace {
+
+// Lays the pieces out in a buffer tall and wide enough for any of them.
+void layOut(const std::vector<Piece>& pieces, int pen, int size, int scale, Coverage& out) {
+    const int margin = size;
     out.width = pen + 2 * margin;
-    out.height = pixelSize * 4;
-    out.baseline = pixelSize * 2;
+    out.height = size * 4;
+    out.baseline = size * 2;
     out.values.assign(static_cast<std::size_t>(out.width) * out.height, 0.0);
     paintPieces(pieces, margin, out);
-    extendRadicalBars(pieces, margin, out);
+    extendRadicalBars(pieces, margin, scale, out);
     findInk(out);
+}
+
+}  // namespace
+
+bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage& out, int scale) {
+    std::vector<Piece> pieces;
+    int pen = 0;
+    if (!placePieces(asFace(font.face()), line, pixelSize, scale, pieces, pen)) return false;
+    layOut(pieces, pen, pixelSize * scale, scale, out);
     return true;
+}
+
+bool setCaption(const Font& font, std::string_view text, CaptionSize size, Coverage& out) {
+    std::vector<Piece> pieces;
+    int pen = 0;
+    for (const char character : text) {
+        Piece piece;
+        int advance = 0;
+        if (!renderGlyph(asFace(font.face()), static_cast<unsigned char>(character), size.height,
+                         piece.glyph, advance, size.width)) {
+            return false;
+        }
+        piece.x = pen;
+        pen += advance;
+        pieces.push_back(std::move(piece));
+    }
+    layOut(pieces, pen, size.height, 1, out);
+    return true;
+}
+
+bool fitCaption(const Font& font, std::string_view text, int capRows, int maxWidth,
+                CaptionSize& size) {
+    // The largest size whose capitals are no taller than asked.
+    size.height = capRows;
+    while (capHeight(font, size.height + 1) <= capRows)
+        ++size.height;
+    // Then narrower, a pixel of width at a time, until the ink fits.
+    for (size.width = size.height; size.width >= size.height / 2; --size.width) {
+        Coverage out;
+        if (!setCaption(font, text, size, out)) return false;
+        if (out.inkRight - out.inkLeft <= maxWidth) return true;
+    }
+    return false;
 }
 
 int capHeight(const Font& font, int pixelSize) {

@@ -41,9 +41,25 @@ struct Coverage {
     int baseline = 0;  // the row the main text stands on
 };
 
-// Sets one line at a pixel size. Markup: "^" raises the next character as a superscript.
-// Returns false when the font lacks a character.
-bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage& out);
+// Sets one line at a pixel size, multiplied by `scale` (the superscripts' sizes too, so that a
+// legend keeps its proportions at every scale). Markup: "^" raises the next character as a
+// superscript. Returns false when the font lacks a character.
+bool setLine(const Font& font, std::u32string_view line, int pixelSize, Coverage& out,
+             int scale = 1);
+
+// A caption's FreeType pixel sizes: its height, and a width that may be less, to narrow it.
+struct CaptionSize {
+    int height = 0;
+    int width = 0;
+};
+
+// The size whose capitals are at most `capRows` high, narrowed until the ink of `text` is at
+// most `maxWidth` wide. False when the font lacks a character or it cannot be narrowed enough.
+bool fitCaption(const Font& font, std::string_view text, int capRows, int maxWidth,
+                CaptionSize& size);
+
+// Sets a line of plain characters (no markup) at that size. False when the font lacks one.
+bool setCaption(const Font& font, std::string_view text, CaptionSize size, Coverage& out);
 
 // The height of the font's capitals at a pixel size, as rendered (the ink of "H").
 int capHeight(const Font& font, int pixelSize);

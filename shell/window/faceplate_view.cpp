@@ -48,6 +48,7 @@ FaceplateView::FaceplateView(CalculatorSession& session, int zoom, QWidget* pare
     connect(&session_, &CalculatorSession::ending, this, [this] {
         keyboard_.drop();
         images_.clear();
+        if (sets_) sets_->releaseLarger();
     });
 }
 
@@ -60,8 +61,29 @@ void FaceplateView::setZoom(int zoom) {
 
 void FaceplateView::applyGeometry() {
     setFixedSize(geometry_.logicalWidth(), geometry_.logicalHeight());
+    if (painted_) chooseImageSet();
     update();
     emit resized();
+}
+
+void FaceplateView::useImageStore(const ImageStore& store) {
+    sets_.emplace(store);
+    if (painted_) chooseImageSet();
+}
+
+void FaceplateView::chooseImageSet() {
+    int wanted = imageSetScale(geometry_.scale());
+    if (!sets_ || !session_.running()) wanted = 1;
+    if (wanted == drawnScale_) return;
+    // The cache holds copies keyed by the pictures it was made from: it goes before they do.
+    images_.clear();
+    if (sets_) sets_->releaseLarger();
+    if (wanted > 1 && sets_->at(wanted) == nullptr) wanted = 1;
+    drawnScale_ = wanted;
+    backbuffer_ =
+        QImage(faceplate::kWidth * wanted, faceplate::kHeight * wanted, QImage::Format_RGB32);
+    backbuffer_.fill(Qt::white);
+    update();
 }
 
 void FaceplateView::tapKey(KeyCode code) {
@@ -119,30 +141,53 @@ void FaceplateView::showToolTip(const QHelpEvent& help) {
 
 void FaceplateView::paintEvent(QPaintEvent* event) {
     const Rect asked = geometry_.faceplateRect(toRect(event->rect()));
-    const QRect dirty = toQRect(asked).intersected(backbuffer_.rect());
+    const QRect dirty = toQRect(asked).intersected(toQRect(kClientRect));
     QPainter painter(this);
     if (!dirty.isEmpty()) {
-        if (const auto* calculator = session_.calculator()) {
+        const int k = drawnScale_;
+        const FaceplateImages* images = k == 1 ? &session_.images() : sets_->at(k);
+        if (const auto* calculator = session_.calculator(); calculator && images) {
             QPainter back(&backbuffer_);
             QtSurface surface(back, images_);
-            surface.setClip(toRect(dirty));
-            paintFaceplate(session_.images(), *calculator, surface, kClientRect);
+            surface.setClip(scaled(toRect(dirty), k));
+            paintFaceplate(*images, *calculator, surface, scaled(kClientRect, k));
         }
-        // Whole device pixels per faceplate pixel, copied without smoothing: crisp at every zoom
-        // and device-pixel ratio, with no seams between the images.
-        const int scale = geometry_.scale();
-        QImage scaled = backbuffer_.copy(dirty).scaled(dirty.size() * scale, Qt::IgnoreAspectRatio,
-                                                       Qt::FastTransformation);
-        scaled.setDevicePixelRatio(geometry_.devicePixelRatio);
-        painter.drawImage(QPointF(dirty.left() * scale / geometry_.devicePixelRatio,
-                                  dirty.top() * scale / geometry_.devicePixelRatio),
-                          scaled);
+        copyToScreen(painter, toRect(dirty));
     }
     // Where the logical size rounds up past the faceplate, the case's white continues.
     const QRect covered = toQRect(geometry_.logicalRect(kClientRect));
     const QRegion margin = QRegion(event->rect()).subtracted(covered);
     for (const QRect& rect : margin)
         painter.fillRect(rect, Qt::white);
+    if (!painted_) {
+        painted_ = true;
+        QMetaObject::invokeMethod(this, &FaceplateView::chooseImageSet, Qt::QueuedConnection);
+    }
+}
+
+// Whole device pixels per faceplate pixel: crisp at every zoom and device-pixel ratio, with no
+// seams between the images. Where the set drawn is smaller than the device scale it is
+// enlarged, by whole pixels where the scales divide, smoothly where they do not; a smooth
+// enlargement reads a pixel past the region so that its edges match its neighbours'.
+void FaceplateView::copyToScreen(QPainter& painter, const Rect& dirty) {
+    const int k = drawnScale_;
+    const int s = geometry_.scale();
+    const double ratio = geometry_.devicePixelRatio;
+    const bool whole = s % k == 0;
+    const Rect source = whole ? dirty
+                              : Rect{std::max(dirty.left - 1, 0), std::max(dirty.top - 1, 0),
+                                     std::min(dirty.right + 1, kClientRect.right),
+                                     std::min(dirty.bottom + 1, kClientRect.bottom)};
+    QImage part = backbuffer_.copy(toQRect(scaled(source, k)));
+    if (s != k) {
+        part = part.scaled(part.size() / k * s, Qt::IgnoreAspectRatio,
+                           whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+    }
+    part.setDevicePixelRatio(ratio);
+    painter.save();
+    if (!whole) painter.setClipRect(toQRect(geometry_.logicalRect(dirty)));
+    painter.drawImage(QPointF(source.left * s / ratio, source.top * s / ratio), part);
+    painter.restore();
 }
 
 void FaceplateView::mousePressEvent(QMouseEvent* event) {

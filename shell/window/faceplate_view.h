@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "faceplate/faceplate_image_sets.h"
 #include "shell/window/accessible_faceplate.h"
 #include "shell/window/calculator_session.h"
 #include "shell/window/keyboard_input.h"
@@ -26,6 +27,11 @@ class FaceplateView final : public QWidget, public AccessibleFaceplate {
     void setKeysEnabled(bool enabled) { keysEnabled_ = enabled; }
     // Lets go of a key the keyboard holds down.
     void releaseKeyboardKey();
+    // Where the pictures drawn for larger scales come from; until then, and for a scale whose
+    // set does not load, scale 1's are enlarged. The store must outlive the view.
+    void useImageStore(const ImageStore& store);
+    // The scale of the pictures the back buffer is drawn with.
+    int drawnScale() const { return drawnScale_; }
 
     std::optional<CalculatorReading> reading() const override { return session_.reading(); }
     std::optional<KeyCode> keyUnderPointer() const override { return pointerKey_; }
@@ -58,11 +64,18 @@ class FaceplateView final : public QWidget, public AccessibleFaceplate {
     void applyGeometry();
     void refreshDevicePixelRatio();
     void showToolTip(const QHelpEvent& help);
+    void chooseImageSet();
+    void copyToScreen(QPainter& painter, const Rect& dirty);
 
     CalculatorSession& session_;
     ZoomGeometry geometry_;
     QImage backbuffer_;
     QtImageCache images_;
+    std::optional<FaceplateImageSets> sets_;
+    int drawnScale_ = 1;
+    // The larger set is loaded after the first paint, so that a start at any zoom shows as soon
+    // as one at zoom 1 does.
+    bool painted_ = false;
     KeyboardHold keyboard_;
     std::optional<KeyCode> pointerKey_;
     FaceplateNotices notices_;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tabulor {
 
@@ -12,6 +13,12 @@ QImage toRgb32(const Image& image) {
     const int height = imageHeight(image);
     QImage converted(width, height, QImage::Format_RGB32);
     if (converted.isNull()) return converted;
+    // The larger sets' pixels are already laid out as Qt's 32-bit format: rows are copied whole.
+    if (imageIsTrueColour(image)) {
+        for (int y = 0; y < height; ++y)
+            std::memcpy(converted.scanLine(y), imageRow(image, y), std::size_t(width) * 4);
+        return converted;
+    }
     // Every image is converted before the first paint: colours are looked up once per table
     // entry, and whole rows read straight from the bytes, not pixel by pixel through the header.
     std::array<QRgb, 256> colours;

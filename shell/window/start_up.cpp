@@ -18,6 +18,7 @@ std::unique_ptr<MainWindow> startUp(const CalculatorServices& services, const Im
         return nullptr;
     }
     auto window = std::make_unique<MainWindow>(std::move(calculator), std::move(faceplate), zoom);
+    window->view()->useImageStore(images);
     window->show();
     window->session().setFullScreen(true);
     window->activateWindow();

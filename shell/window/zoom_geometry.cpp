@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "faceplate/geometry.h"
+#include "faceplate/image_table.h"
 
 namespace tabulor {
 
@@ -44,6 +45,10 @@ Rect ZoomGeometry::faceplateRect(const Rect& r) const {
     const double factor = devicePixelRatio / scale();
     return Rect{floorOf(r.left * factor), floorOf(r.top * factor), ceilOf(r.right * factor),
                 ceilOf(r.bottom * factor)};
+}
+
+int imageSetScale(int deviceScale) {
+    return std::clamp(deviceScale, 1, kMaxScale);
 }
 
 int largestZoomWithin(int width, int height, double devicePixelRatio) {

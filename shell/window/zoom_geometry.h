@@ -27,6 +27,10 @@ struct ZoomGeometry {
     Rect faceplateRect(const Rect& logicalRect) const;
 };
 
+// The scale of the picture set drawn for a device scale: the same one up to the largest set, and
+// the largest beyond it, enlarged from there.
+int imageSetScale(int deviceScale);
+
 // The largest zoom whose window fits `width` × `height` logical pixels at a device-pixel ratio;
 // the smallest zoom when none does, as there is nothing smaller to draw.
 int largestZoomWithin(int width, int height, double devicePixelRatio);

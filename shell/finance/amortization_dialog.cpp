@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -33,11 +34,10 @@ int spinValue(std::int64_t payments) {
 }
 
 QString cappedNote(const ReachedTerms& reached) {
-    return QStringLiteral(
-               "Only the first %1 of the %2 payments are amortized here; "
-               "tabulor-cli --schedule and --amortize reach them all.")
-        .arg(reached.reached)
-        .arg(reached.payments);
+    const QLocale grouped(QLocale::English);
+    return qs(text::kCappedNote)
+        .arg(grouped.toString(static_cast<qlonglong>(reached.reached)),
+             grouped.toString(static_cast<qlonglong>(reached.payments)));
 }
 
 }  // namespace
@@ -59,6 +59,8 @@ AmortizationDialog::AmortizationDialog(ReadingSource read, QWidget* owner)
     setWindowTitle(qs(text::kAmortizationCaption));
     setObjectName(QStringLiteral("amortizationDialog"));
     setModal(false);
+    first_->setRange(1, 1);
+    last_->setRange(1, 1);
 
     table_->setObjectName(QStringLiteral("scheduleTable"));
     table_->setAccessibleName(qs(text::kSchedule));
@@ -72,6 +74,7 @@ AmortizationDialog::AmortizationDialog(ReadingSource read, QWidget* owner)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     note_->setObjectName(QStringLiteral("scheduleNote"));
     note_->setWordWrap(true);
+    note_->setTextFormat(Qt::RichText);
     note_->hide();
     news_->setObjectName(QStringLiteral("scheduleNews"));
     news_->setWordWrap(true);
@@ -91,6 +94,8 @@ AmortizationDialog::AmortizationDialog(ReadingSource read, QWidget* owner)
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addLayout(makeGroupingRow());
     layout->addWidget(table_, 1);
+    // Takes the room of a table that is not shown, so the rest keeps its place.
+    layout->addStretch(0);
     layout->addWidget(note_);
     layout->addWidget(news_);
     layout->addLayout(makeButtonRow());
@@ -229,7 +234,7 @@ void AmortizationDialog::rebuildTable() {
     if (built && reached_.reached < reached_.payments)
         note = cappedNote(reached_);
     else if (!built && reached_.refusal.empty())
-        note = qs(text::kCannotAmortize) + qs(table.refusal);
+        note = (qs(text::kCannotAmortize) + qs(table.refusal)).toHtmlEscaped();
     note_->setText(note);
     note_->setVisible(!note_->text().isEmpty());
     say(QString());
@@ -239,6 +244,8 @@ void AmortizationDialog::showRange() {
     const bool reachable = reached_.refusal.empty();
     first_->setEnabled(reachable);
     last_->setEnabled(reachable);
+    for (QAbstractButton* button : grouping_->buttons())
+        button->setEnabled(reachable);
     AmortizedRange range;
     if (reachable)
         range = amortizeRange(reached_.terms, first_->value(), last_->value());

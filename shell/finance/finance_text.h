@@ -25,5 +25,9 @@ inline constexpr std::string_view kCsvFiles = "CSV files (*.csv);;All files (*)"
 inline constexpr std::string_view kCsvName = "schedule.csv";
 inline constexpr std::string_view kCannotAmortize = "Cannot amortize: ";
 inline constexpr std::string_view kNoCalculator = "the calculator has ended";
+// Rich text: the payments shown and N. The second line, a command, must not break at its hyphen.
+inline constexpr std::string_view kCappedNote =
+    "Only the first %1 of the %2 payments are amortized here;<br>"
+    "tabulor-cli --schedule and --amortize reach them all.";
 
 }  // namespace tabulor::text

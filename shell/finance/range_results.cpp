@@ -21,6 +21,7 @@ RangeResults::RangeResults(QWidget* parent) : QWidget(parent), refusal_(new QLab
     grid->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 3; ++i) {
         auto* caption = new QLabel(qs(kCaptions[i]), this);
+        captions_[i] = caption;
         values_[i] = new QLabel(this);
         values_[i]->setObjectName(QLatin1String(kNames[i]));
         values_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -47,12 +48,21 @@ void RangeResults::showSpan(const AmortizationSpan& span, int decimals, MarkCode
     const double amounts[] = {span.interest, span.principal, span.balance};
     for (int i = 0; i < 3; ++i)
         showValue(i, qs(shownNumber(amounts[i], decimals, decimalMark)));
+    showLines(true);
     refusal_->hide();
+}
+
+void RangeResults::showLines(bool shown) {
+    for (int i = 0; i < 3; ++i) {
+        captions_[i]->setVisible(shown);
+        values_[i]->setVisible(shown);
+    }
 }
 
 void RangeResults::showRefusal(const QString& reason) {
     for (int i = 0; i < 3; ++i)
         showValue(i, QString());
+    showLines(false);
     refusal_->setText(reason);
     refusal_->setAccessibleName(reason);
     refusal_->show();

@@ -21,7 +21,9 @@ class RangeResults final : public QWidget {
 
   private:
     void showValue(int which, const QString& value);
+    void showLines(bool shown);
 
+    QLabel* captions_[3];
     QLabel* values_[3];
     QLabel* refusal_;
 };

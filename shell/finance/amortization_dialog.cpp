@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -62,16 +63,7 @@ AmortizationDialog::AmortizationDialog(ReadingSource read, QWidget* owner)
     first_->setRange(1, 1);
     last_->setRange(1, 1);
 
-    table_->setObjectName(QStringLiteral("scheduleTable"));
-    table_->setAccessibleName(qs(text::kSchedule));
-    table_->setModel(model_);
-    table_->verticalHeader()->hide();
-    // Rows of one height keep a table of 100,000 rows quick to lay out.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpTable();
     note_->setObjectName(QStringLiteral("scheduleNote"));
     note_->setWordWrap(true);
     note_->setTextFormat(Qt::RichText);
@@ -103,6 +95,19 @@ AmortizationDialog::AmortizationDialog(ReadingSource read, QWidget* owner)
     const int column = fontMetrics().horizontalAdvance(QStringLiteral("-000,000,000.00")) + 16;
     resize(std::max(column * 4 + 40, sizeHint().width()), fontMetrics().height() * 36);
     placeBeside(owner);
+}
+
+void AmortizationDialog::setUpTable() {
+    table_->setObjectName(QStringLiteral("scheduleTable"));
+    table_->setAccessibleName(qs(text::kSchedule));
+    table_->setModel(model_);
+    table_->verticalHeader()->hide();
+    // Rows of one height keep a table of 100,000 rows quick to lay out.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
 // Beside the calculator where the screen has room, so that neither hides the other; otherwise
@@ -287,8 +292,8 @@ void AmortizationDialog::saveTable() {
     const QString path = QFileDialog::getSaveFileName(this, qs(text::kSaveCaption),
                                                       qs(text::kCsvName), qs(text::kCsvFiles));
     if (path.isEmpty()) return;
-    const std::string failed =
-        writeOutputText(path.toStdString(), scheduleTableText(model_->table(), ','));
+    const std::string failed = writeOutputText(QFile::encodeName(path).toStdString(),
+                                               scheduleTableText(model_->table(), ','));
     say(failed.empty() ? QStringLiteral("Saved %1").arg(path)
                        : QStringLiteral("Could not save %1: %2").arg(path, qs(failed)));
 }

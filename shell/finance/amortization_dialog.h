@@ -40,6 +40,7 @@ class AmortizationDialog final : public QDialog {
 
   private:
     void placeBeside(const QWidget* owner);
+    void setUpTable();
     QLayout* makeRangeRow();
     QLayout* makeGroupingRow();
     QLayout* makeButtonRow();

@@ -10,5 +10,8 @@ namespace tabulor {
 
 // The cells' text with the decimals and marks of `like`, without the sign cell's blank.
 std::string shownNumber(double value, const DisplayReading& like);
+// The same with the decimals and decimal mark given, for text made after the display has moved
+// on (a table drawn later).
+std::string shownNumber(double value, std::int32_t decimals, MarkCode decimalMark);
 
 }  // namespace tabulor

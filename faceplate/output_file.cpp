@@ -230,4 +230,17 @@ std::string writeOutputFile(const std::string& path, const FileContents& content
     return error == 0 ? std::string() : std::strerror(error);
 }
 
+std::string writeOutputText(const std::string& path, std::string_view text) {
+    return writeOutputFile(path, [text](int fd) -> std::string {
+        std::string_view rest = text;
+        while (!rest.empty()) {
+            const ssize_t written = ::write(fd, rest.data(), rest.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written < 0) return std::strerror(errno);
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return {};
+    });
+}
+
 }  // namespace tabulor

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tabulor {
 
@@ -19,5 +20,8 @@ using FileContents = std::function<std::string(int fd)>;
 // (a pipe whose reader has gone, a file past the size limit) are held back meanwhile, so that
 // they make a write fail with its reason instead of ending the program.
 std::string writeOutputFile(const std::string& path, const FileContents& contents);
+
+// Writes `text` as the whole file, as writeOutputFile does.
+std::string writeOutputText(const std::string& path, std::string_view text);
 
 }  // namespace tabulor

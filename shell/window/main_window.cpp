@@ -31,6 +31,7 @@ MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, FaceplateImages i
             [this](bool on) { strip_->setVisible(!on); });
     connect(&session_, &CalculatorSession::closeRequested, this, &QWidget::close);
     connect(strip_->aboutAction(), &QAction::triggered, this, &MainWindow::showAbout);
+    connect(strip_->amortizationAction(), &QAction::triggered, this, &MainWindow::showAmortization);
     connect(strip_->resetAction(), &QAction::triggered, this, &MainWindow::resetCalculator);
     connect(strip_->exitAction(), &QAction::triggered, this, &MainWindow::exitApplication);
     addCommandShortcuts();
@@ -64,6 +65,8 @@ void MainWindow::run(Command command) {
             return zoomIn();
         case Command::ZoomOut:
             return zoomOut();
+        case Command::Amortization:
+            return showAmortization();
         case Command::About:
             return showAbout();
         case Command::Exit:
@@ -102,6 +105,17 @@ void MainWindow::showAbout() {
     about_ = nullptr;
     view_->setKeysEnabled(true);
     session_.resumeTimer();
+}
+
+void MainWindow::showAmortization() {
+    if (amortization_ == nullptr) {
+        amortization_ = new AmortizationDialog([this] { return session_.reading(); }, this);
+        connect(&session_, &CalculatorSession::repaintRequested, amortization_,
+                &AmortizationDialog::refresh);
+    }
+    amortization_->show();
+    amortization_->raise();
+    amortization_->activateWindow();
 }
 
 void MainWindow::resetCalculator() {

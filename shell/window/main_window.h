@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "shell/finance/amortization_dialog.h"
 #include "shell/window/about_box.h"
 #include "shell/window/calculator_session.h"
 #include "shell/window/faceplate_view.h"
@@ -29,11 +30,15 @@ class MainWindow final : public QWidget {
     MenuStrip* menuStrip() const { return strip_; }
     // The open About box, null while none is open.
     AboutBox* aboutBox() const { return about_; }
+    // Null until first opened.
+    AmortizationDialog* amortizationDialog() const { return amortization_; }
 
     void setZoom(int zoom) { view_->setZoom(zoom); }
 
   public slots:
     void showAbout();
+    // Made when first opened; then it follows the registers.
+    void showAmortization();
     void resetCalculator();
     void exitApplication() { close(); }
     // Raises and activates the window, and the About box over it when that is open. On Wayland
@@ -58,6 +63,7 @@ class MainWindow final : public QWidget {
     FaceplateView* view_;
     MenuStrip* strip_;
     QPointer<AboutBox> about_;
+    QPointer<AmortizationDialog> amortization_;
 };
 
 }  // namespace tabulor

@@ -19,6 +19,7 @@ MenuStrip::MenuStrip(QWidget* parent)
       tools_(new QToolButton(this)),
       menu_(new QMenu(this)),
       about_(menu_->addAction(qs(text::kAbout))),
+      amortization_(nullptr),
       reset_(nullptr),
       exit_(nullptr) {
     setObjectName(QStringLiteral("menuStrip"));
@@ -27,6 +28,9 @@ MenuStrip::MenuStrip(QWidget* parent)
     setAccessibleName(QStringLiteral("Menu bar"));
 
     menu_->setTitle(qs(text::kTools));
+    menu_->addSeparator();
+    amortization_ = menu_->addAction(qs(text::kAmortization));
+    amortization_->setObjectName(QStringLiteral("amortizationAction"));
     menu_->addSeparator();
     reset_ = menu_->addAction(qs(text::kReset));
     menu_->addSeparator();

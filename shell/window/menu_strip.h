@@ -18,6 +18,7 @@ class MenuStrip final : public QFrame {
     QToolButton* toolsButton() const { return tools_; }
     QMenu* toolsMenu() const { return menu_; }
     QAction* aboutAction() const { return about_; }
+    QAction* amortizationAction() const { return amortization_; }
     QAction* resetAction() const { return reset_; }
     QAction* exitAction() const { return exit_; }
 
@@ -33,6 +34,7 @@ class MenuStrip final : public QFrame {
     QToolButton* tools_;
     QMenu* menu_;
     QAction* about_;
+    QAction* amortization_;
     QAction* reset_;
     QAction* exit_;
 };

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
+#include <cstring>
 
 #include "faceplate/faceplate.h"
 #include "faceplate/hit_test.h"
@@ -24,6 +26,23 @@ QRect toQRect(const Rect& rect) {
 
 Rect toRect(const QRect& rect) {
     return Rect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+}
+
+// Each pixel as a square of whole pixels. QImage::scaled goes through a general transform,
+// several times slower, which a first paint at a large zoom would wait for.
+QImage enlarged(const QImage& part, int factor) {
+    QImage out(part.width() * factor, part.height() * factor, QImage::Format_RGB32);
+    if (out.isNull()) return out;
+    const std::size_t rowBytes = std::size_t(out.width()) * sizeof(QRgb);
+    for (int y = 0; y < part.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(part.constScanLine(y));
+        auto* first = reinterpret_cast<QRgb*>(out.scanLine(y * factor));
+        for (int x = 0; x < part.width(); ++x)
+            std::fill_n(first + std::ptrdiff_t(x) * factor, factor, in[x]);
+        for (int repeat = 1; repeat < factor; ++repeat)
+            std::memcpy(out.scanLine(y * factor + repeat), first, rowBytes);
+    }
+    return out;
 }
 
 }  // namespace
@@ -179,9 +198,10 @@ void FaceplateView::copyToScreen(QPainter& painter, const Rect& dirty) {
                                      std::min(dirty.right + 1, kClientRect.right),
                                      std::min(dirty.bottom + 1, kClientRect.bottom)};
     QImage part = backbuffer_.copy(toQRect(scaled(source, k)));
-    if (s != k) {
-        part = part.scaled(part.size() / k * s, Qt::IgnoreAspectRatio,
-                           whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+    if (whole && s != k) {
+        part = enlarged(part, s / k);
+    } else if (s != k) {
+        part = part.scaled(part.size() / k * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     part.setDevicePixelRatio(ratio);
     painter.save();

@@ -235,25 +235,28 @@ TEST_F(Zoom, ControlPlusStopsAtTheLargestZoomTheScreenHoldsAndMinusAtOne) {
 }
 
 // The strip is placed when it shows, so a zoom changed while it was hidden must still put it
-// along the new bottom edge; a zoom changed while it shows moves it at once.
-TEST_F(Zoom, TheMenuStripLiesAlongTheBottomAfterEachZoom) {
+// below the faceplate at the new zoom's scale; a zoom changed while it shows moves it at once.
+TEST_F(Zoom, TheMenuStripLiesBelowTheFaceplateAfterEachZoom) {
     open(1);
+    const auto expectBelow = [&](int zoom) {
+        const QRect strip = window->menuStrip()->geometry();
+        EXPECT_EQ(strip.top(), 294 * zoom);
+        EXPECT_EQ(strip.bottom(), window->height() - 1);
+        EXPECT_EQ(strip.width(), window->width());
+        EXPECT_GE(strip.height(), 26 * zoom);
+    };
     for (const int zoom : {3, 2}) {
         SCOPED_TRACE(zoom);
         window->setZoom(zoom);
         ASSERT_FALSE(window->menuStrip()->isVisible());
         tap(100, 20);
         ASSERT_TRUE(window->menuStrip()->isVisible());
-        QRect strip = window->menuStrip()->geometry();
-        EXPECT_EQ(strip.bottom(), window->height() - 1);
-        EXPECT_EQ(strip.width(), window->width());
-        EXPECT_GE(strip.height(), 26);
+        expectBelow(zoom);
         window->setZoom(zoom + 1);
-        strip = window->menuStrip()->geometry();
-        EXPECT_EQ(strip.bottom(), window->height() - 1);
-        EXPECT_EQ(strip.width(), window->width());
+        expectBelow(zoom + 1);
         tap(100, 20);
         ASSERT_FALSE(window->menuStrip()->isVisible());
+        EXPECT_EQ(window->height(), 294 * (zoom + 1));
     }
 }
 

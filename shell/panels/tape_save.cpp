@@ -26,7 +26,7 @@ bool saveTapeAs(QWidget* parent, const TapeStore& tape) {
     const std::string error =
         saveTapeFile(name, tape, tapeFormatFor(name, chosenFilter == kCsvFilter));
     if (error.empty()) return true;
-    QMessageBox::warning(parent, QStringLiteral("Save the tape"),
+    QMessageBox::warning(parent, QStringLiteral("Tape not saved"),
                          QStringLiteral("The tape could not be saved to %1: %2\n"
                                         "It is still here; nothing was lost.")
                              .arg(path, QString::fromStdString(error)));

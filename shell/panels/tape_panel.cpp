@@ -11,7 +11,7 @@ namespace tabulor {
 namespace {
 
 // Wide enough for a line's three columns and the annunciators most lines carry.
-constexpr int kColumns = 56;
+constexpr int kColumns = 58;
 constexpr int kMargin = 4;
 
 }  // namespace
@@ -28,6 +28,8 @@ TapePanel::TapePanel(const TapeStore& tape, QWidget* parent)
     list_->setObjectName(QStringLiteral("tapeList"));
     list_->setAccessibleName(QStringLiteral("Tape"));
     list_->setUniformItemSizes(true);
+    // A line wider than the panel scrolls rather than losing its end.
+    list_->setTextElideMode(Qt::ElideNone);
     list_->setModel(model_);
     list_->setContextMenuPolicy(Qt::ActionsContextMenu);
     title_->setAccessibleName(QStringLiteral("Tape"));

@@ -147,7 +147,7 @@ inline constexpr std::array<KeyFacts, kKeyCount> kKeyTable{{
      .drawnShiftedLegend = "y^x",
      .tokens = "* ×",
      .shiftedTokens = "y^x yˣ",
-     .characters = U"*"},
+     .characters = U"*x"},
     {.code = Key::Recall,
      .legend = "RCL",
      .shiftedLegend = "STO",

@@ -2,8 +2,10 @@
 // input loop on a real standard input.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -105,6 +107,25 @@ TEST(Binary, AFailedOutputStopsTheInputLoopAtOnce) {
         EXPECT_EQ(r.err, "tabulor-cli: cannot write the output: " + c.reason + "\n");
         EXPECT_LT(r.inputRead, input.size()) << c.reason << ": the input was read on";
     }
+}
+
+// Each step's line is printed and forgotten: a tape of 100,000 steps runs within a heap far
+// smaller than the lines would fill if they were kept.
+TEST(Binary, ALongTapeFromTheInputLoopRunsInBoundedMemory) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizers' shadow memory does not fit a data limit";
+#endif
+    constexpr int kSteps = 100'000;
+    std::string input = "WAIT\n";
+    for (int i = 0; i < kSteps; ++i)
+        input += "1 +\n";
+    const ProcessResult r = runProcess(TABULOR_CLI_BINARY, {"--tape"}, input, [] {
+        const rlimit data{8 << 20, 8 << 20};
+        if (setrlimit(RLIMIT_DATA, &data) != 0) _exit(126);
+    });
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), kSteps);
+    EXPECT_TRUE(r.out.ends_with("+         100,000.00    [PEND]\n"));
 }
 
 TEST(Binary, AReadErrorIsNotTheEndOfTheInput) {

@@ -50,6 +50,9 @@ AboutBox::AboutBox(QWidget* owner)
     contact->setAlignment(Qt::AlignHCenter);
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    auto* notes = new QLabel(qs(text::kArithmeticNote) + '\n' + qs(text::kFullPrecisionNote), this);
+    notes->setObjectName(QStringLiteral("notes"));
+
     keyboard_->setTextFormat(Qt::RichText);
     keyboard_->setText(keyboardTable());
     keyboard_->setObjectName(QStringLiteral("keyboardMap"));
@@ -67,6 +70,7 @@ AboutBox::AboutBox(QWidget* owner)
     layout->addSpacing(12);
     layout->addWidget(contact);
     layout->addSpacing(12);
+    layout->addWidget(notes);
     layout->addWidget(keyboard_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -30,19 +30,43 @@ void CalculatorSession::changed(Repaint repaint) {
     if (repaint != Repaint::Nothing) emit repaintRequested(repaint);
 }
 
+void CalculatorSession::beforeKey() {
+    recorder_.beforeTap(*calculator_);
+}
+
+void CalculatorSession::afterKey(KeyCode code) {
+    if (std::optional<TapeLine> line = recorder_.afterTap(code, *calculator_))
+        record(std::move(*line));
+}
+
+void CalculatorSession::record(TapeLine line) {
+    tape_.append(std::move(line));
+    emit tapeLineAdded();
+}
+
+void CalculatorSession::clearTape() {
+    tape_.clear();
+    emit tapeCleared();
+}
+
 void CalculatorSession::penDown(int x, int y) {
     if (calculator_ == nullptr) return;
+    if (keyAt(x, y)) beforeKey();
     const PenDownResult result = tabulor::penDown(state_, *calculator_, x, y);
     setFullScreen(state_.fullScreen);
     changed(result.repaint);
 }
 
 void CalculatorSession::penUp() {
-    if (calculator_ != nullptr) changed(tabulor::penUp(*calculator_));
+    if (calculator_ == nullptr) return;
+    const std::optional<KeyCode> held = CalculatorReading(*calculator_).heldKey;
+    changed(tabulor::penUp(*calculator_));
+    if (held) afterKey(*held);
 }
 
 bool CalculatorSession::keyDown(KeyCode code) {
     if (calculator_ == nullptr || CalculatorReading(*calculator_).heldKey) return false;
+    beforeKey();
     const Repaint repaint = tabulor::keyDown(state_, *calculator_, code);
     setFullScreen(state_.fullScreen);
     changed(repaint);
@@ -58,21 +82,24 @@ void CalculatorSession::tapKey(KeyCode code) {
 void CalculatorSession::typeKeys(std::span<const KeyCode> keys) {
     if (calculator_ == nullptr || CalculatorReading(*calculator_).heldKey) return;
     // An armed SHIFT would turn the first digit into a shifted function.
-    if (CalculatorReading(*calculator_).face != ShiftState::Off) {
-        pressKeyCell(*calculator_, Key::Shift);
-        releaseKey(*calculator_);
-    }
-    // Each key pressed and released as a tap would, so SHIFT before E stays a one-shot.
-    for (const KeyCode code : keys) {
+    const auto tap = [this](KeyCode code) {
+        beforeKey();
         pressKeyCell(*calculator_, code);
         releaseKey(*calculator_);
-    }
+        afterKey(code);
+    };
+    if (CalculatorReading(*calculator_).face != ShiftState::Off) tap(Key::Shift);
+    // Each key pressed and released as a tap would, so SHIFT before E stays a one-shot.
+    for (const KeyCode code : keys)
+        tap(code);
     changed(Repaint::Window);
 }
 
 void CalculatorSession::reset() {
     if (calculator_ == nullptr) return;
+    recorder_.beforeTap(*calculator_);
     tabulor::reset(*calculator_);
+    record(recorder_.afterReset(*calculator_));
     toggleFullScreen();
     changed(Repaint::Window);
 }

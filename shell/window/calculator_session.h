@@ -1,7 +1,8 @@
 #pragma once
 // The running calculator as the window's rooms share it: the Calculator and the images it is
-// drawn from, the full-screen flag, and the message timer. Every change of the calculator from
-// the window goes through here, and says what it asks to repaint; the rooms follow the signals.
+// drawn from, the full-screen flag, the message timer and the tape. Every change of the
+// calculator from the window goes through here, and says what it asks to repaint; the rooms
+// follow the signals. Every key any room presses passes here, so the tape sees them all.
 
 #include <QObject>
 #include <QTimer>
@@ -13,6 +14,8 @@
 #include "engine/calculator_reading.h"
 #include "faceplate/faceplate_images.h"
 #include "shell/window/shell_state.h"
+#include "tape/tape_recorder.h"
+#include "tape/tape_store.h"
 
 namespace tabulor {
 
@@ -32,6 +35,9 @@ class CalculatorSession final : public QObject, private WindowLink {
     bool running() const { return calculator_ != nullptr; }
     bool fullScreen() const { return state_.fullScreen; }
     QTimer* messageTimer() { return &timer_; }
+    // The steps since the window opened; it outlives Reset, C ALL and the calculator's end.
+    const TapeStore& tape() const { return tape_; }
+    void clearTape();
 
     void setFullScreen(bool on);
     void toggleFullScreen() { setFullScreen(!state_.fullScreen); }
@@ -62,16 +68,25 @@ class CalculatorSession final : public QObject, private WindowLink {
     void closeRequested();
     // The calculator is about to be destroyed: whatever was made from its images goes first.
     void ending();
+    // A step's line was added to the tape (the oldest may have given way); the tape was cleared.
+    void tapeLineAdded();
+    void tapeCleared();
 
   private:
     void notifyDeactivated() override;
     void postClose() override;
     void changed(Repaint repaint);
+    // Around every key the window presses: the recorder reads the calculator before and after.
+    void beforeKey();
+    void afterKey(KeyCode code);
+    void record(TapeLine line);
 
     std::unique_ptr<Calculator> calculator_;
     FaceplateImages images_;
     ShellState state_;
     QTimer timer_;
+    TapeRecorder recorder_;
+    TapeStore tape_;
 };
 
 }  // namespace tabulor

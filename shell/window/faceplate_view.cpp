@@ -13,6 +13,7 @@
 #include "faceplate/faceplate.h"
 #include "faceplate/hit_test.h"
 #include "shell/window/faceplate_accessible.h"
+#include "shell/window/key_map.h"
 #include "shell/window/qt_string.h"
 #include "shell/window/qt_surface.h"
 
@@ -155,6 +156,7 @@ void FaceplateView::showToolTip(const QHelpEvent& help) {
     QString tip = qs(facts.legend);
     if (!facts.shiftedLegend.empty())
         tip += QStringLiteral(" (SHIFT: %1)").arg(qs(facts.shiftedLegend));
+    tip += QStringLiteral("\nKeyboard: %1").arg(qs(keyboardKeysFor(*key)));
     QToolTip::showText(help.globalPos(), tip, this);
 }
 

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 #include "shell/window/window_commands.h"
 
@@ -13,16 +14,23 @@ char32_t lowerCase(char32_t character) {
     return character >= U'A' && character <= U'Z' ? character - U'A' + U'a' : character;
 }
 
-std::string_view namedKeyName(NamedKey key) {
+std::string upperCase(char32_t character) {
+    return std::string(
+        1, static_cast<char>(character >= U'a' && character <= U'z' ? character - U'a' + U'A'
+                                                                    : character));
+}
+
+// The keyboard's names for a key that types no character; Return is a second Enter.
+std::vector<std::string> namedKeyNames(NamedKey key) {
     switch (key) {
         case NamedKey::Enter:
-            return "Enter";
+            return {"Enter", "Return"};
         case NamedKey::Backspace:
-            return "Backspace";
+            return {"Backspace"};
         case NamedKey::Escape:
-            return "Escape";
+            return {"Escape"};
         case NamedKey::F9:
-            return "F9";
+            return {"F9"};
         case NamedKey::None:
             break;
     }
@@ -33,9 +41,8 @@ std::string_view namedKeyName(NamedKey key) {
 // letter in upper case. Every character of the map is ASCII.
 std::string typed(KeyCode code) {
     const KeyFacts& key = keyFacts(code);
-    if (key.namedKey != NamedKey::None) return std::string(namedKeyName(key.namedKey));
-    const char32_t first = key.characters[0];
-    return std::string(1, static_cast<char>(first >= U'a' && first <= U'z' ? first - 32 : first));
+    if (key.namedKey != NamedKey::None) return namedKeyNames(key.namedKey).front();
+    return upperCase(key.characters[0]);
 }
 
 std::string joined(std::initializer_list<KeyCode> codes, std::string (*part)(KeyCode)) {
@@ -62,6 +69,20 @@ std::string withShifted(KeyCode code) {
 
 }  // namespace
 
+std::string keyboardKeysFor(KeyCode code) {
+    const KeyFacts& key = keyFacts(code);
+    if (digitOfKey(code) >= 0) return std::string(key.legend);
+    std::vector<std::string> ways = namedKeyNames(key.namedKey);
+    for (const char32_t character : key.characters)
+        ways.push_back(upperCase(character));
+    std::string text;
+    for (std::size_t i = 0; i < ways.size(); ++i) {
+        if (i > 0) text += i + 1 == ways.size() ? " or " : ", ";
+        text += ways[i];
+    }
+    return text;
+}
+
 std::optional<KeyCode> keyForCharacter(char32_t character) {
     if (character >= U'0' && character <= U'9') return digitKey(static_cast<int>(character - U'0'));
     const char32_t lower = lowerCase(character);
@@ -84,10 +105,11 @@ const std::vector<KeyMapLine>& keyboardMap() {
     static const std::vector<KeyMapLine> lines = [] {
         std::vector<KeyMapLine> all{
             {"0 - 9", "digits"},
-            {". or ,", withShifted("point", Point)},
+            {keyboardKeysFor(Point), withShifted("point", Point)},
             {joined({Add, Subtract, Multiply, Divide}, typed),
              joined({Add, Subtract, Multiply, Divide}, legend)},
-            {"Enter, Return or =", legend(Equals)},
+            {keyboardKeysFor(Multiply), legend(Multiply)},
+            {keyboardKeysFor(Equals), legend(Equals)},
             {typed(Backspace), withShifted(Backspace)},
             {typed(Clear), withShifted(Clear)},
             {joined({OpenParen, CloseParen, Percent}, typed),

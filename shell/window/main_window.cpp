@@ -18,17 +18,20 @@ namespace tabulor {
 MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, FaceplateImages images, int zoom)
     : session_(std::move(calculator), std::move(images)),
       view_(new FaceplateView(session_, zoom, this)),
-      strip_(new MenuStrip(this)) {
+      strip_(new MenuStrip(this)),
+      panels_(new PanelDock(session_, this)) {
     setWindowTitle(qs(text::kTitle));
     setObjectName(QStringLiteral("mainWindow"));
     setFocusProxy(view_);
-    // The strip lies over the faceplate's bottom edge.
-    strip_->raise();
+    panels_->addToMenu(strip_->toolsMenu(), strip_->resetAction());
     fitToView();
 
     connect(view_, &FaceplateView::resized, this, &MainWindow::fitToView);
-    connect(&session_, &CalculatorSession::fullScreenChanged, strip_,
-            [this](bool on) { strip_->setVisible(!on); });
+    connect(panels_, &PanelDock::layoutChanged, this, &MainWindow::fitToView);
+    connect(&session_, &CalculatorSession::fullScreenChanged, strip_, [this](bool on) {
+        strip_->setVisible(!on);
+        fitToView();
+    });
     connect(&session_, &CalculatorSession::closeRequested, this, &QWidget::close);
     connect(strip_->aboutAction(), &QAction::triggered, this, &MainWindow::showAbout);
     connect(strip_->amortizationAction(), &QAction::triggered, this, &MainWindow::showAmortization);
@@ -65,6 +68,10 @@ void MainWindow::run(Command command) {
             return zoomIn();
         case Command::ZoomOut:
             return zoomOut();
+        case Command::Tape:
+            return panels_->toggleTape();
+        case Command::Registers:
+            return panels_->toggleRegisters();
         case Command::Amortization:
             return showAmortization();
         case Command::About:
@@ -75,8 +82,12 @@ void MainWindow::run(Command command) {
 }
 
 void MainWindow::fitToView() {
-    setFixedSize(view_->size());
-    strip_->placeAtBottom(width(), height());
+    const QSize face = view_->size();
+    panels_->setZoom(view_->zoom());
+    strip_->setZoom(view_->zoom());
+    const int width = face.width() + panels_->place(face.width(), face.height());
+    strip_->placeBelow(face.height(), width);
+    setFixedSize(width, face.height() + (strip_->isHidden() ? 0 : strip_->height()));
 }
 
 void MainWindow::zoomIn() {
@@ -87,10 +98,15 @@ int MainWindow::largestZoomOnScreen() const {
     const QScreen* shown = screen();
     if (shown == nullptr) return kMaxZoom;
     // The window manager's frame counts once it is known; before that, the client area alone.
-    // The menu strip lies inside the client area.
+    // The shown panels and the strip, which a click may show at any time, grow with the zoom.
     const QSize frame = frameGeometry().size() - size();
     const QSize room = shown->availableGeometry().size() - frame;
-    return largestZoomWithin(room.width(), room.height(), devicePixelRatioF());
+    for (int zoom = kMaxZoom; zoom > kMinZoom; --zoom) {
+        const int width = room.width() - panels_->widthAt(zoom);
+        const int height = room.height() - strip_->heightAt(zoom);
+        if (largestZoomWithin(width, height, devicePixelRatioF()) >= zoom) return zoom;
+    }
+    return kMinZoom;
 }
 
 void MainWindow::showAbout() {

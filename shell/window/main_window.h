@@ -1,8 +1,8 @@
 #pragma once
-// The application window: the faceplate view, the menu strip that full-screen mode hides, and
-// the commands (About, Reset, Exit, the clipboard, zoom, bringing it forward) that its keys and
-// menu reach. The calculator and its rules live in the session; this class puts the rooms
-// together.
+// The application window: the faceplate view at its top left, the tape and register panels to
+// its right, the menu strip below that full-screen mode hides, and the commands (About, Reset,
+// Exit, the clipboard, zoom, the panels, bringing it forward) that its keys and menu reach. The
+// calculator and its rules live in the session; this class puts the rooms together.
 
 #include <QPointer>
 #include <QWidget>
@@ -13,6 +13,7 @@
 #include "shell/window/calculator_session.h"
 #include "shell/window/faceplate_view.h"
 #include "shell/window/menu_strip.h"
+#include "shell/window/panel_dock.h"
 #include "shell/window/window_commands.h"
 
 namespace tabulor {
@@ -28,6 +29,7 @@ class MainWindow final : public QWidget {
     const CalculatorSession& session() const { return session_; }
     FaceplateView* view() const { return view_; }
     MenuStrip* menuStrip() const { return strip_; }
+    PanelDock* panels() const { return panels_; }
     // The open About box, null while none is open.
     AboutBox* aboutBox() const { return about_; }
     // Null until first opened.
@@ -62,6 +64,7 @@ class MainWindow final : public QWidget {
     CalculatorSession session_;
     FaceplateView* view_;
     MenuStrip* strip_;
+    PanelDock* panels_;
     QPointer<AboutBox> about_;
     QPointer<AmortizationDialog> amortization_;
 };

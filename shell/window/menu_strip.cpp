@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 
+#include "shell/panels/panel_font.h"
 #include "shell/window/qt_string.h"
 #include "shell/window/shell_text.h"
 
@@ -52,9 +53,20 @@ MenuStrip::MenuStrip(QWidget* parent)
     hide();
 }
 
-void MenuStrip::placeAtBottom(int width, int height) {
-    parentSize_ = QSize(width, height);
+void MenuStrip::placeBelow(int top, int width) {
+    top_ = top;
+    width_ = width;
     if (!isHidden()) place();
+}
+
+void MenuStrip::setZoom(int zoom) {
+    zoom_ = zoom;
+    if (!isHidden()) place();
+}
+
+int MenuStrip::heightAt(int zoom) {
+    const int hinted = sizeHint().height() * zoom / fontZoom_;
+    return std::max(kMinimumHeight * zoom, hinted);
 }
 
 void MenuStrip::setVisible(bool visible) {
@@ -65,8 +77,13 @@ void MenuStrip::setVisible(bool visible) {
 // The size hint asks for font metrics, whose first use loads the font configuration: a cost
 // that a window starting in full-screen mode need not pay before its first paint.
 void MenuStrip::place() {
-    const int stripHeight = std::max(kMinimumHeight, sizeHint().height());
-    setGeometry(0, parentSize_.height() - stripHeight, parentSize_.width(), stripHeight);
+    if (fontZoom_ != zoom_) {
+        tools_->setFont(zoomedFont(font(), zoom_));
+        menu_->setFont(zoomedFont(font(), zoom_));
+        layout()->setContentsMargins(2 * zoom_, zoom_, 2 * zoom_, zoom_);
+        fontZoom_ = zoom_;
+    }
+    setGeometry(0, top_, width_, std::max(kMinimumHeight * zoom_, sizeHint().height()));
 }
 
 }  // namespace tabulor

@@ -1,7 +1,7 @@
 #pragma once
-// The menu bar of the window: a strip along its bottom edge, over the faceplate, with one
-// "Tools" button that opens the Tools menu. The window shows it outside full-screen mode; it
-// starts hidden.
+// The menu bar of the window: a strip below the faceplate, never over a key, with one "Tools"
+// button that opens the Tools menu, its text at the zoom's scale. The window shows it outside
+// full-screen mode, growing by its height; it starts hidden.
 
 #include <QAction>
 #include <QFrame>
@@ -22,15 +22,21 @@ class MenuStrip final : public QFrame {
     QAction* resetAction() const { return reset_; }
     QAction* exitAction() const { return exit_; }
 
-    // Lays the strip over the bottom edge of a parent `width` × `height` pixels: at once when
-    // it shows, otherwise when it is next shown.
-    void placeAtBottom(int width, int height);
+    // Lays the strip `width` pixels wide with its top at `top`: at once when it shows,
+    // otherwise when it is next shown.
+    void placeBelow(int top, int width);
+    void setZoom(int zoom);
+    // Its height at a zoom; font metrics, so not before it is first shown.
+    int heightAt(int zoom);
     void setVisible(bool visible) override;
 
   private:
     void place();
 
-    QSize parentSize_;
+    int top_ = 0;
+    int width_ = 0;
+    int zoom_ = 1;
+    int fontZoom_ = 1;
     QToolButton* tools_;
     QMenu* menu_;
     QAction* about_;

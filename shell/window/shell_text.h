@@ -21,6 +21,11 @@ inline constexpr std::string_view kWelcome = "Welcome to Tabulor";
 inline constexpr std::string_view kDescription = "A business and financial calculator";
 inline constexpr std::string_view kVersion = "Version " TABULOR_VERSION;
 inline constexpr std::string_view kBuildDatePrefix = "Build date: ";
+// How it reckons and how to see all of a number, which the keys do not say.
+inline constexpr std::string_view kArithmeticNote =
+    "Arithmetic runs from left to right, as keyed: 2 + 3 × 4 = gives 20.";
+inline constexpr std::string_view kFullPrecisionNote =
+    "DISP = (SHIFT =, then =) shows every digit of the mantissa for a moment.";
 inline constexpr std::string_view kContact =
     "Tabulor project\nhttps://tabulor.example\ncontact@tabulor.example";
 

@@ -7,7 +7,7 @@
 
 namespace tabulor {
 
-enum class Command { Copy, Paste, ZoomIn, ZoomOut, Amortization, About, Exit };
+enum class Command { Copy, Paste, ZoomIn, ZoomOut, Tape, Registers, Amortization, About, Exit };
 
 struct CommandFacts {
     Command command;
@@ -24,6 +24,8 @@ inline constexpr std::array kCommandTable{
     // Plus needs Shift on many layouts; Ctrl with the = key beneath it zooms in as well.
     CommandFacts{Command::ZoomIn, {"Ctrl++", "Ctrl+="}, "Ctrl++", "zoom in"},
     CommandFacts{Command::ZoomOut, {"Ctrl+-", ""}, "Ctrl+−", "zoom out"},
+    CommandFacts{Command::Tape, {"Ctrl+T", ""}, "Ctrl+T", "show or hide the tape"},
+    CommandFacts{Command::Registers, {"Ctrl+R", ""}, "Ctrl+R", "show or hide the registers"},
     CommandFacts{Command::Amortization, {"Ctrl+M", ""}, "Ctrl+M", "Amortization"},
     CommandFacts{Command::About, {"Ctrl+A", ""}, "Ctrl+A", "About"},
     CommandFacts{Command::Exit, {"Ctrl+Q", ""}, "Ctrl+Q", "Exit"},

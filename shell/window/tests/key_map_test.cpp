@@ -21,6 +21,7 @@ TEST(KeyMap, CharactersReachTheirKeys) {
         {U'S', Key::Shift},        {U'o', Key::On},       {U'r', Key::Recall},
         {U'R', Key::Recall},       {U'n', Key::N},        {U'i', Key::InterestPerYear},
         {U'p', Key::PresentValue}, {U'm', Key::Payment},  {U'F', Key::FutureValue},
+        {U'x', Key::Multiply},     {U'X', Key::Multiply},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(keyForCharacter(c.character), c.code) << static_cast<char>(c.character);
@@ -28,7 +29,7 @@ TEST(KeyMap, CharactersReachTheirKeys) {
 }
 
 TEST(KeyMap, OtherCharactersPressNothing) {
-    for (const char32_t character : {U'a', U'x', U'e', U'E', U' ', U'^', U'\t', U'\0', U'é'}) {
+    for (const char32_t character : {U'a', U'y', U'e', U'E', U' ', U'^', U'\t', U'\0', U'é'}) {
         EXPECT_EQ(keyForCharacter(character), std::nullopt) << static_cast<int>(character);
     }
 }

@@ -42,6 +42,7 @@ const TypedKey kTypedKeys[] = {
     {Qt::Key_Plus, "+", Qt::ShiftModifier, Key::Add},
     {Qt::Key_Minus, "-", {}, Key::Subtract},
     {Qt::Key_Asterisk, "*", Qt::ShiftModifier, Key::Multiply},
+    {Qt::Key_X, "X", Qt::ShiftModifier, Key::Multiply},
     {Qt::Key_Slash, "/", {}, Key::Divide},
     {Qt::Key_Return, "\r", {}, Key::Equals},
     {Qt::Key_Enter, "\r", Qt::KeypadModifier, Key::Equals},
@@ -155,7 +156,7 @@ TEST_F(Keyboard, AutoRepeatAndASecondKeyDoNotPressAgain) {
 
 TEST_F(Keyboard, ControlKeysAndUnmappedKeysPressNothing) {
     for (const TypedKey& typed :
-         {TypedKey{Qt::Key_1, "1", Qt::ControlModifier, 0}, TypedKey{Qt::Key_X, "x", {}, 0},
+         {TypedKey{Qt::Key_1, "1", Qt::ControlModifier, 0}, TypedKey{Qt::Key_Y, "y", {}, 0},
           TypedKey{Qt::Key_Space, " ", {}, 0}, TypedKey{Qt::Key_Shift, "", Qt::ShiftModifier, 0}}) {
         sendKey(window->view(), QEvent::KeyPress, typed);
         EXPECT_FALSE(calculator().heldKey.has_value()) << typed.text;
@@ -234,25 +235,28 @@ TEST_F(Zoom, ControlPlusStopsAtTheLargestZoomTheScreenHoldsAndMinusAtOne) {
 }
 
 // The strip is placed when it shows, so a zoom changed while it was hidden must still put it
-// along the new bottom edge; a zoom changed while it shows moves it at once.
-TEST_F(Zoom, TheMenuStripLiesAlongTheBottomAfterEachZoom) {
+// below the faceplate at the new zoom's scale; a zoom changed while it shows moves it at once.
+TEST_F(Zoom, TheMenuStripLiesBelowTheFaceplateAfterEachZoom) {
     open(1);
+    const auto expectBelow = [&](int zoom) {
+        const QRect strip = window->menuStrip()->geometry();
+        EXPECT_EQ(strip.top(), 294 * zoom);
+        EXPECT_EQ(strip.bottom(), window->height() - 1);
+        EXPECT_EQ(strip.width(), window->width());
+        EXPECT_GE(strip.height(), 26 * zoom);
+    };
     for (const int zoom : {3, 2}) {
         SCOPED_TRACE(zoom);
         window->setZoom(zoom);
         ASSERT_FALSE(window->menuStrip()->isVisible());
         tap(100, 20);
         ASSERT_TRUE(window->menuStrip()->isVisible());
-        QRect strip = window->menuStrip()->geometry();
-        EXPECT_EQ(strip.bottom(), window->height() - 1);
-        EXPECT_EQ(strip.width(), window->width());
-        EXPECT_GE(strip.height(), 26);
+        expectBelow(zoom);
         window->setZoom(zoom + 1);
-        strip = window->menuStrip()->geometry();
-        EXPECT_EQ(strip.bottom(), window->height() - 1);
-        EXPECT_EQ(strip.width(), window->width());
+        expectBelow(zoom + 1);
         tap(100, 20);
         ASSERT_FALSE(window->menuStrip()->isVisible());
+        EXPECT_EQ(window->height(), 294 * (zoom + 1));
     }
 }
 

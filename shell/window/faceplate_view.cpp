@@ -166,8 +166,12 @@ void FaceplateView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (!dirty.isEmpty()) {
         const int k = drawnScale_;
-        const FaceplateImages* images = k == 1 ? &session_.images() : sets_->at(k);
-        if (const auto* calculator = session_.calculator(); calculator && images) {
+        // Once the calculator has ended, the last picture stays; nothing is loaded for it.
+        const auto* calculator = session_.calculator();
+        const FaceplateImages* images = calculator == nullptr ? nullptr
+                                        : k == 1              ? &session_.images()
+                                                              : sets_->at(k);
+        if (images != nullptr) {
             QPainter back(&backbuffer_);
             QtSurface surface(back, images_);
             surface.setClip(scaled(toRect(dirty), k));

@@ -7,7 +7,7 @@
 
 namespace tabulor {
 
-enum class Command { Copy, Paste, ZoomIn, ZoomOut, Amortization, About, Exit };
+enum class Command { Copy, Paste, ZoomIn, ZoomOut, Amortization, CashFlows, About, Exit };
 
 struct CommandFacts {
     Command command;
@@ -25,6 +25,7 @@ inline constexpr std::array kCommandTable{
     CommandFacts{Command::ZoomIn, {"Ctrl++", "Ctrl+="}, "Ctrl++", "zoom in"},
     CommandFacts{Command::ZoomOut, {"Ctrl+-", ""}, "Ctrl+−", "zoom out"},
     CommandFacts{Command::Amortization, {"Ctrl+M", ""}, "Ctrl+M", "Amortization"},
+    CommandFacts{Command::CashFlows, {"Ctrl+K", ""}, "Ctrl+K", "Cash flows"},
     CommandFacts{Command::About, {"Ctrl+A", ""}, "Ctrl+A", "About"},
     CommandFacts{Command::Exit, {"Ctrl+Q", ""}, "Ctrl+Q", "Exit"},
 };

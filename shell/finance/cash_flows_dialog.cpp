@@ -43,6 +43,8 @@ QString flaggedStyle(bool flagged) {
 QPushButton* button(std::string_view label, const char* name, QWidget* parent) {
     auto* made = new QPushButton(qs(label), parent);
     made->setObjectName(QLatin1String(name));
+    // Return belongs to the cell or the rate being entered, not to a button.
+    made->setAutoDefault(false);
     return made;
 }
 
@@ -99,7 +101,9 @@ void CashFlowsDialog::setUpTable() {
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing into a cell edits it; landing on one does not, so that Ctrl+V there pastes flows.
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     table_->setTabKeyNavigation(false);
     // Ctrl+V in the table pastes flows; in a cell being edited it pastes text as ever.
     auto* pasteAction = new QAction(table_);
@@ -171,7 +175,6 @@ QLayout* CashFlowsDialog::makeFileRow() {
     connect(open_, &QPushButton::clicked, this, &CashFlowsDialog::openFlows);
     connect(save_, &QPushButton::clicked, this, &CashFlowsDialog::saveFlows);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
-    close_->setAutoDefault(false);
     auto* row = new QHBoxLayout;
     row->addWidget(open_);
     row->addWidget(save_);

@@ -45,6 +45,8 @@ FlowResults::FlowResults(QWidget* parent) : QWidget(parent), note_(new QLabel(th
         line.caption->setBuddy(line.value);
         line.copy = new QPushButton(qs(text::kCopy), this);
         line.use = new QPushButton(qs(text::kUse), this);
+        line.copy->setAutoDefault(false);
+        line.use->setAutoDefault(false);
         line.copy->setAccessibleName(qs(text::kCopy) + ' ' + caption);
         line.use->setAccessibleName(qs(text::kUse) + ' ' + caption + " in the calculator");
         line.use->setToolTip(QStringLiteral("Key %1 into the calculator's display").arg(caption));

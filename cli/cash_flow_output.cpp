@@ -1,11 +1,11 @@
 #include "cli/cash_flow_output.h"
 
-#include <cmath>
 #include <optional>
 
 #include "cli/json_line.h"
 #include "display/shown_number.h"
 #include "finance/irr_search.h"
+#include "finance/irr_text.h"
 
 namespace tabulor {
 
@@ -20,55 +20,18 @@ struct Worked {
 std::string refusalOf(const Worked& worked, double paymentsPerYear) {
     if (worked.npv && !worked.npv->refusal.empty()) return worked.npv->refusal;
     if (worked.nfv && !worked.nfv->refusal.empty()) return worked.nfv->refusal;
-    if (worked.irr && !worked.irr->refusal.empty()) {
-        return "cannot find the IRR: " + worked.irr->refusal;
-    }
-    if (worked.irr) {
-        const std::optional<double> rate = reportedRate(*worked.irr);
-        if (rate && !std::isfinite(*rate * paymentsPerYear)) {
-            return "the IRR per year is past the largest number";
-        }
-    }
+    if (worked.irr) return irrRefusal(*worked.irr, paymentsPerYear);
     return {};
-}
-
-std::string percentText(double percent, const DisplayReading& display) {
-    return shownNumber(percent, display) + " %";
-}
-
-std::string changesText(int changes) {
-    return "the flows change sign " + std::to_string(changes) + " times";
-}
-
-// After "irr R % per period, Y % per year: ", or after "irr none: ".
-std::string irrNote(const IrrResult& irr, const DisplayReading& display) {
-    const std::size_t roots = irr.rootsPercent.size();
-    switch (irr.kind) {
-        case IrrKind::Unique:
-            return "the only root";
-        case IrrKind::NoSignChange:
-            return "the flows never change sign";
-        case IrrKind::OutOfReach:
-            return "the only root lies past the largest number or within rounding of -100 %";
-        case IrrKind::Scanned:
-            break;
-    }
-    if (roots == 0)
-        return "no root from -100 % to 10,000 %, though " + changesText(irr.signChanges);
-    if (roots == 1) {
-        return "the only root from -100 % to 10,000 %, though " + changesText(irr.signChanges);
-    }
-    std::string list;
-    for (const double root : irr.rootsPercent)
-        list += (list.empty() ? "" : ", ") + percentText(root, display);
-    return "the root nearest 0 of " + std::to_string(roots) + " (" + list + ")";
 }
 
 std::string irrLine(const IrrResult& irr, double paymentsPerYear, const DisplayReading& display) {
     const std::optional<double> rate = reportedRate(irr);
-    if (!rate) return "irr none: " + irrNote(irr, display);
-    return "irr " + percentText(*rate, display) + " per period, " +
-           percentText(*rate * paymentsPerYear, display) + " per year: " + irrNote(irr, display);
+    const int decimals = display.decimals;
+    const std::string note = irrNote(irr, decimals, display.decimalMark);
+    if (!rate) return "irr none: " + note;
+    return "irr " + percentText(*rate, decimals, display.decimalMark) + " per period, " +
+           percentText(*rate * paymentsPerYear, decimals, display.decimalMark) +
+           " per year: " + note;
 }
 
 std::vector<std::string> textLines(const Worked& worked, const CalculatorReading& reading) {

@@ -13,13 +13,13 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "faceplate/output_file.h"
+#include "shell/finance/dialog_place.h"
 #include "shell/finance/finance_text.h"
 #include "shell/finance/range_results.h"
 #include "shell/finance/schedule_model.h"
@@ -94,7 +94,7 @@ AmortizationDialog::AmortizationDialog(ReadingSource read, QWidget* owner)
 
     const int column = fontMetrics().horizontalAdvance(QStringLiteral("-000,000,000.00")) + 16;
     resize(std::max(column * 4 + 40, sizeHint().width()), fontMetrics().height() * 36);
-    placeBeside(owner);
+    placeBeside(this, owner);
 }
 
 void AmortizationDialog::setUpTable() {
@@ -108,22 +108,6 @@ void AmortizationDialog::setUpTable() {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-}
-
-// Beside the calculator where the screen has room, so that neither hides the other; otherwise
-// where the window manager puts it.
-void AmortizationDialog::placeBeside(const QWidget* owner) {
-    if (owner == nullptr || owner->screen() == nullptr) return;
-    const QRect room = owner->screen()->availableGeometry();
-    const QRect calculator = owner->frameGeometry();
-    const QPoint right(calculator.right() + 1, calculator.top());
-    const QPoint left(calculator.left() - width() - 1, calculator.top());
-    for (const QPoint& place : {right, left}) {
-        if (room.contains(QRect(place, size()))) {
-            move(place);
-            return;
-        }
-    }
 }
 
 QLayout* AmortizationDialog::makeRangeRow() {

@@ -39,7 +39,6 @@ class AmortizationDialog final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void placeBeside(const QWidget* owner);
     void setUpTable();
     QLayout* makeRangeRow();
     QLayout* makeGroupingRow();

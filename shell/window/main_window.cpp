@@ -35,6 +35,7 @@ MainWindow::MainWindow(std::unique_ptr<Calculator> calculator, FaceplateImages i
     connect(&session_, &CalculatorSession::closeRequested, this, &QWidget::close);
     connect(strip_->aboutAction(), &QAction::triggered, this, &MainWindow::showAbout);
     connect(strip_->amortizationAction(), &QAction::triggered, this, &MainWindow::showAmortization);
+    connect(strip_->cashFlowsAction(), &QAction::triggered, this, &MainWindow::showCashFlows);
     connect(strip_->resetAction(), &QAction::triggered, this, &MainWindow::resetCalculator);
     connect(strip_->exitAction(), &QAction::triggered, this, &MainWindow::exitApplication);
     addCommandShortcuts();
@@ -74,6 +75,8 @@ void MainWindow::run(Command command) {
             return panels_->toggleRegisters();
         case Command::Amortization:
             return showAmortization();
+        case Command::CashFlows:
+            return showCashFlows();
         case Command::About:
             return showAbout();
         case Command::Exit:
@@ -132,6 +135,21 @@ void MainWindow::showAmortization() {
     amortization_->show();
     amortization_->raise();
     amortization_->activateWindow();
+}
+
+void MainWindow::showCashFlows() {
+    if (cashFlows_ == nullptr) {
+        const auto type = [this](std::span<const KeyCode> keys) {
+            view_->releaseKeyboardKey();
+            session_.typeKeys(keys);
+        };
+        cashFlows_ = new CashFlowsDialog([this] { return session_.reading(); }, type, this);
+        connect(&session_, &CalculatorSession::repaintRequested, cashFlows_,
+                &CashFlowsDialog::refresh);
+    }
+    cashFlows_->show();
+    cashFlows_->raise();
+    cashFlows_->activateWindow();
 }
 
 void MainWindow::resetCalculator() {

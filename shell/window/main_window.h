@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "shell/finance/amortization_dialog.h"
+#include "shell/finance/cash_flows_dialog.h"
 #include "shell/window/about_box.h"
 #include "shell/window/calculator_session.h"
 #include "shell/window/faceplate_view.h"
@@ -34,6 +35,7 @@ class MainWindow final : public QWidget {
     AboutBox* aboutBox() const { return about_; }
     // Null until first opened.
     AmortizationDialog* amortizationDialog() const { return amortization_; }
+    CashFlowsDialog* cashFlowsDialog() const { return cashFlows_; }
 
     void setZoom(int zoom) { view_->setZoom(zoom); }
 
@@ -41,6 +43,8 @@ class MainWindow final : public QWidget {
     void showAbout();
     // Made when first opened; then it follows the registers.
     void showAmortization();
+    // Made when first opened; its list lasts until the window closes.
+    void showCashFlows();
     void resetCalculator();
     void exitApplication() { close(); }
     // Raises and activates the window, and the About box over it when that is open. On Wayland
@@ -67,6 +71,7 @@ class MainWindow final : public QWidget {
     PanelDock* panels_;
     QPointer<AboutBox> about_;
     QPointer<AmortizationDialog> amortization_;
+    QPointer<CashFlowsDialog> cashFlows_;
 };
 
 }  // namespace tabulor

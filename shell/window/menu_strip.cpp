@@ -21,6 +21,7 @@ MenuStrip::MenuStrip(QWidget* parent)
       menu_(new QMenu(this)),
       about_(menu_->addAction(qs(text::kAbout))),
       amortization_(nullptr),
+      cashFlows_(nullptr),
       reset_(nullptr),
       exit_(nullptr) {
     setObjectName(QStringLiteral("menuStrip"));
@@ -32,6 +33,8 @@ MenuStrip::MenuStrip(QWidget* parent)
     menu_->addSeparator();
     amortization_ = menu_->addAction(qs(text::kAmortization));
     amortization_->setObjectName(QStringLiteral("amortizationAction"));
+    cashFlows_ = menu_->addAction(qs(text::kCashFlows));
+    cashFlows_->setObjectName(QStringLiteral("cashFlowsAction"));
     menu_->addSeparator();
     reset_ = menu_->addAction(qs(text::kReset));
     menu_->addSeparator();

@@ -19,6 +19,7 @@ class MenuStrip final : public QFrame {
     QMenu* toolsMenu() const { return menu_; }
     QAction* aboutAction() const { return about_; }
     QAction* amortizationAction() const { return amortization_; }
+    QAction* cashFlowsAction() const { return cashFlows_; }
     QAction* resetAction() const { return reset_; }
     QAction* exitAction() const { return exit_; }
 
@@ -41,6 +42,7 @@ class MenuStrip final : public QFrame {
     QMenu* menu_;
     QAction* about_;
     QAction* amortization_;
+    QAction* cashFlows_;
     QAction* reset_;
     QAction* exit_;
 };

@@ -13,6 +13,7 @@ inline constexpr std::string_view kTitle = "Tabulor";
 inline constexpr std::string_view kTools = "Tools";
 inline constexpr std::string_view kAbout = "About ...";
 inline constexpr std::string_view kAmortization = "Amortization ...";
+inline constexpr std::string_view kCashFlows = "Cash flows ...";
 inline constexpr std::string_view kReset = "Reset";
 inline constexpr std::string_view kExit = "Exit";
 

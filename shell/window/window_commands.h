@@ -7,7 +7,18 @@
 
 namespace tabulor {
 
-enum class Command { Copy, Paste, ZoomIn, ZoomOut, Tape, Registers, Amortization, About, Exit };
+enum class Command {
+    Copy,
+    Paste,
+    ZoomIn,
+    ZoomOut,
+    Tape,
+    Registers,
+    Amortization,
+    CashFlows,
+    About,
+    Exit
+};
 
 struct CommandFacts {
     Command command;
@@ -27,6 +38,7 @@ inline constexpr std::array kCommandTable{
     CommandFacts{Command::Tape, {"Ctrl+T", ""}, "Ctrl+T", "show or hide the tape"},
     CommandFacts{Command::Registers, {"Ctrl+R", ""}, "Ctrl+R", "show or hide the registers"},
     CommandFacts{Command::Amortization, {"Ctrl+M", ""}, "Ctrl+M", "Amortization"},
+    CommandFacts{Command::CashFlows, {"Ctrl+K", ""}, "Ctrl+K", "Cash flows"},
     CommandFacts{Command::About, {"Ctrl+A", ""}, "Ctrl+A", "About"},
     CommandFacts{Command::Exit, {"Ctrl+Q", ""}, "Ctrl+Q", "Exit"},
 };

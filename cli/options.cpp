@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "display/number_text.h"
-#include "finance/cash_flows.h"
 #include "faceplate/image_table.h"
+#include "finance/cash_flows.h"
 #include "shell/terminal/terminal_text.h"
 
 namespace tabulor {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "display/number_text.h"
+#include "text/trimmed.h"
 #include "text/utf8.h"
 
 namespace tabulor {
@@ -13,13 +14,6 @@ namespace {
 
 // A field is quoted back at most this long, so that a stray binary file gives a short message.
 constexpr std::size_t kMostQuotedBytes = 40;
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // Cut between characters, so that the quote stays UTF-8 where the file was.
 std::string quoted(std::string_view field) {
@@ -68,9 +62,10 @@ std::string flowIn(std::string_view line, bool initial, CashFlow& flow) {
     if (comma != std::string_view::npos && line.find(',', comma + 1) != std::string_view::npos) {
         return "more than two fields: expected an amount and, optionally, a count";
     }
-    const std::string_view amount = trimmed(line.substr(0, comma));
-    const std::string_view count =
-        comma == std::string_view::npos ? std::string_view{} : trimmed(line.substr(comma + 1));
+    const std::string_view amount = trimmedBlanks(line.substr(0, comma));
+    const std::string_view count = comma == std::string_view::npos
+                                       ? std::string_view{}
+                                       : trimmedBlanks(line.substr(comma + 1));
     if (amount.empty()) return "the amount is missing";
     const Number number = numberIn(amount);
     if (!number.fault.empty()) return "amount " + quoted(amount) + " " + number.fault;
@@ -97,7 +92,7 @@ CashFlowRead readCashFlowCsv(std::string_view text) {
         std::string_view line = text.substr(at, end - at);
         at = end + 1;
         ++number;
-        line = trimmed(line.substr(0, line.find('#')));
+        line = trimmedBlanks(line.substr(0, line.find('#')));
         if (line.empty()) continue;
         CashFlow flow;
         std::string fault = flowIn(line, read.flows.empty(), flow);

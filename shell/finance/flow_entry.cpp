@@ -7,6 +7,7 @@
 #include "display/number_text.h"
 #include "finance/cash_flows.h"
 #include "shell/window/pasted_number.h"
+#include "text/trimmed.h"
 
 namespace tabulor {
 
@@ -23,13 +24,6 @@ std::optional<double> plainValue(std::string_view text, char decimalMark) {
     const auto read = std::from_chars(plain->data(), end, value);
     if (read.ec != std::errc() || read.ptr != end) return std::nullopt;
     return value + 0.0;  // no negative zero
-}
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 // Trailing zeros of the decimals, and a point left bare, go.
@@ -68,14 +62,15 @@ PastedFlows pastedFlows(std::string_view text, char decimalMark) {
     long number = 0;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find('\n', at), text.size());
-        const std::string_view line = trimmed(text.substr(at, end - at));
+        const std::string_view line = trimmedBlanks(text.substr(at, end - at));
         at = end + 1;
         ++number;
         if (line.empty()) continue;
         const std::size_t tab = line.find('\t');
-        const std::string_view amount = trimmed(line.substr(0, tab));
-        const std::string_view count =
-            tab == std::string_view::npos ? std::string_view{} : trimmed(line.substr(tab + 1));
+        const std::string_view amount = trimmedBlanks(line.substr(0, tab));
+        const std::string_view count = tab == std::string_view::npos
+                                           ? std::string_view{}
+                                           : trimmedBlanks(line.substr(tab + 1));
         const auto fault = [&](std::string_view field, std::string_view what,
                                const std::string& why) {
             return PastedFlows{{},

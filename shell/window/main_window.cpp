@@ -132,24 +132,23 @@ void MainWindow::showAmortization() {
         connect(&session_, &CalculatorSession::repaintRequested, amortization_,
                 &AmortizationDialog::refresh);
     }
-    amortization_->show();
-    amortization_->raise();
-    amortization_->activateWindow();
+    bringUp(amortization_);
 }
 
 void MainWindow::showCashFlows() {
     if (cashFlows_ == nullptr) {
-        const auto type = [this](std::span<const KeyCode> keys) {
-            view_->releaseKeyboardKey();
-            session_.typeKeys(keys);
-        };
+        const auto type = [this](std::span<const KeyCode> keys) { typeKeys(keys); };
         cashFlows_ = new CashFlowsDialog([this] { return session_.reading(); }, type, this);
         connect(&session_, &CalculatorSession::repaintRequested, cashFlows_,
                 &CashFlowsDialog::refresh);
     }
-    cashFlows_->show();
-    cashFlows_->raise();
-    cashFlows_->activateWindow();
+    bringUp(cashFlows_);
+}
+
+void MainWindow::bringUp(QWidget* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void MainWindow::resetCalculator() {
@@ -190,9 +189,13 @@ void MainWindow::pasteNumber() {
         QApplication::beep();
         return;
     }
+    typeKeys(*keys);
+}
+
+void MainWindow::typeKeys(std::span<const KeyCode> keys) {
     view_->releaseKeyboardKey();
     // While the pen is down on a key, typing waits for it.
-    session_.typeKeys(*keys);
+    session_.typeKeys(keys);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

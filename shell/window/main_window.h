@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <span>
 
 #include "shell/finance/amortization_dialog.h"
 #include "shell/finance/cash_flows_dialog.h"
@@ -61,6 +62,9 @@ class MainWindow final : public QWidget {
 
   private:
     void run(Command command);
+    // Keys typed into the calculator, as paste and the cash flows' Use do.
+    void typeKeys(std::span<const KeyCode> keys);
+    static void bringUp(QWidget* dialog);
     void addCommandShortcuts();
     void fitToView();
     int largestZoomOnScreen() const;

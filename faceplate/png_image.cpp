@@ -19,8 +19,7 @@ std::unique_ptr<Image> decodePngImage(std::span<const std::uint8_t> png) {
         png_image_free(&reader);
         return nullptr;
     }
-    // A negative stride has libpng store the rows bottom-up, as every image keeps them.
-    const png_int_32 stride = -static_cast<png_int_32>(imageRowStride(*image));
+    const auto stride = static_cast<png_int_32>(imageRowStep(*image));
     std::uint8_t* pixels = image->bytes.data() + imagePixelOffset(*image);
     if (png_image_finish_read(&reader, nullptr, pixels, stride, nullptr) == 0) {
         png_image_free(&reader);

@@ -52,13 +52,11 @@ void RgbSurface::copyImage(const Rect& destination, const Image& image, Point so
         std::min<std::int64_t>({destination.right, clip_.right, width_, imageWidth(image) - dx});
     if (top >= bottom || left >= right) return;
 
-    // Stored bottom-up: each row down the surface is one stride back in the bytes.
     const std::uint8_t* topRow = imageRow(image, static_cast<std::int32_t>(top + dy));
-    const std::size_t stride = imageRowStride(image);
+    const std::ptrdiff_t step = imageRowStep(image);
     if (imageIsTrueColour(image)) {
         for (std::int64_t y = top; y < bottom; ++y) {
-            const std::uint8_t* in =
-                topRow - static_cast<std::size_t>(y - top) * stride + (left + dx) * 4;
+            const std::uint8_t* in = topRow + (y - top) * step + (left + dx) * 4;
             std::uint8_t* out = rgb_.data() + (static_cast<std::size_t>(y) * width_ + left) * 3;
             for (std::int64_t x = left; x < right; ++x, in += 4, out += 3) {
                 out[0] = in[2];
@@ -70,7 +68,7 @@ void RgbSurface::copyImage(const Rect& destination, const Image& image, Point so
     }
     const std::array<std::uint32_t, 256>& colours = coloursOf(image);
     for (std::int64_t y = top; y < bottom; ++y) {
-        const std::uint8_t* row = topRow - static_cast<std::size_t>(y - top) * stride;
+        const std::uint8_t* row = topRow + (y - top) * step;
         std::uint8_t* out = rgb_.data() + (static_cast<std::size_t>(y) * width_ + left) * 3;
         // Four bytes a store, the fourth overwritten by the next pixel; the last pixel of the
         // row takes only its three, so nothing past the row is touched.

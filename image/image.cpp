@@ -1,6 +1,7 @@
 #include "image/image.h"
 
 #include <cstring>
+#include <limits>
 
 namespace tabulor {
 
@@ -52,7 +53,14 @@ std::int32_t imageWidth(const Image& image) {
 }
 
 std::int32_t imageHeight(const Image& image) {
-    return static_cast<std::int32_t>(readU32(image.bytes, 8));
+    const auto stored = static_cast<std::int32_t>(readU32(image.bytes, 8));
+    // The most negative height has no positive twin: no rows.
+    if (stored == std::numeric_limits<std::int32_t>::min()) return 0;
+    return stored < 0 ? -stored : stored;
+}
+
+bool imageIsTopDown(const Image& image) {
+    return static_cast<std::int32_t>(readU32(image.bytes, 8)) < 0;
 }
 
 std::uint16_t imageBitsPerPixel(const Image& image) {
@@ -64,6 +72,11 @@ std::size_t imageRowStride(const Image& image) {
     if (width <= 0) return 0;
     const std::size_t bytes = static_cast<std::size_t>(width) * (imageIsTrueColour(image) ? 4 : 1);
     return (bytes + 3) & ~static_cast<std::size_t>(3);
+}
+
+std::ptrdiff_t imageRowStep(const Image& image) {
+    const auto stride = static_cast<std::ptrdiff_t>(imageRowStride(image));
+    return imageIsTopDown(image) ? stride : -stride;
 }
 
 std::size_t imagePixelOffset(const Image& image) {
@@ -97,7 +110,7 @@ std::unique_ptr<Image> makeTrueColourImage(std::int32_t width, std::int32_t heig
     };
     put(0, kBitmapHeaderSize, 4);
     put(4, static_cast<std::uint32_t>(width), 4);
-    put(8, static_cast<std::uint32_t>(height), 4);  // positive: bottom-up, as the bitmaps
+    put(8, static_cast<std::uint32_t>(-height), 4);  // negative: top-down
     put(12, 1, 2);
     put(14, 32, 2);
     put(20, static_cast<std::uint32_t>(pixelBytes), 4);
@@ -107,8 +120,8 @@ std::unique_ptr<Image> makeTrueColourImage(std::int32_t width, std::int32_t heig
 }
 
 const std::uint8_t* imageRow(const Image& image, std::int32_t y) {
-    // Rows are stored bottom-up.
-    const std::size_t stored = static_cast<std::size_t>(imageHeight(image) - 1 - y);
+    const std::size_t stored =
+        static_cast<std::size_t>(imageIsTopDown(image) ? y : imageHeight(image) - 1 - y);
     return image.bytes.data() + imagePixelOffset(image) + stored * imageRowStride(image);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // In-memory copies of packed 8-bit device-independent bitmaps (40-byte header, 256-entry colour
 // table of blue-green-red-zero quads, bottom-up rows padded to 4 bytes), and of the larger
-// scales' true-colour ones (the same header, no table, 4 bytes a pixel: blue, green, red, 255).
+// scales' true-colour ones (the same header, no table, 4 bytes a pixel: blue, green, red, 255,
+// rows top-down as a negative height says, so that a window can draw them where they lie).
 // Platform-free: the faceplate's drawing layer interprets them.
 
 #include <cstddef>
@@ -62,11 +63,15 @@ std::unique_ptr<Image> loadImage(const ImageStore& store, int id);
 std::uint16_t colourCount(const Image* image);
 
 // Header fields and pixel access, for the drawing layer and the tests. Rows are addressed from
-// the top (y = 0 is the top row) although they are stored bottom-up.
+// the top (y = 0 is the top row) however they are stored; the height is the rows' count.
 std::int32_t imageWidth(const Image& image);
 std::int32_t imageHeight(const Image& image);
+// True when the header's height is negative: row 0 is stored first.
+bool imageIsTopDown(const Image& image);
 std::uint16_t imageBitsPerPixel(const Image& image);
 std::size_t imageRowStride(const Image& image);
+// From a row to the one below it in the bytes: the stride, negative for bottom-up rows.
+std::ptrdiff_t imageRowStep(const Image& image);
 // Offset of the pixel array: the header size plus the colour table.
 std::size_t imagePixelOffset(const Image& image);
 // True when the image has 8 or 32 bits a pixel and the header, colour table and every row lie
@@ -74,7 +79,8 @@ std::size_t imagePixelOffset(const Image& image);
 bool imageIsComplete(const Image& image);
 // 32 bits a pixel: colours in the pixels themselves, no table.
 bool imageIsTrueColour(const Image& image);
-// A true-colour image of that size, every pixel black; null for a size imageIsComplete refuses.
+// A true-colour image of that size, every pixel black, top-down; null for a size
+// imageIsComplete refuses.
 std::unique_ptr<Image> makeTrueColourImage(std::int32_t width, std::int32_t height);
 // The first pixel of row y (0 = top) of a complete image, one byte a pixel (four for true
 // colour).

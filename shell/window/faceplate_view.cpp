@@ -8,7 +8,6 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
-#include <cstring>
 
 #include "faceplate/faceplate.h"
 #include "faceplate/hit_test.h"
@@ -27,23 +26,6 @@ QRect toQRect(const Rect& rect) {
 
 Rect toRect(const QRect& rect) {
     return Rect{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
-}
-
-// Each pixel as a square of whole pixels. QImage::scaled goes through a general transform,
-// several times slower, which a first paint at a large zoom would wait for.
-QImage enlarged(const QImage& part, int factor) {
-    QImage out(part.width() * factor, part.height() * factor, QImage::Format_RGB32);
-    if (out.isNull()) return out;
-    const std::size_t rowBytes = std::size_t(out.width()) * sizeof(QRgb);
-    for (int y = 0; y < part.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(part.constScanLine(y));
-        auto* first = reinterpret_cast<QRgb*>(out.scanLine(y * factor));
-        for (int x = 0; x < part.width(); ++x)
-            std::fill_n(first + std::ptrdiff_t(x) * factor, factor, in[x]);
-        for (int repeat = 1; repeat < factor; ++repeat)
-            std::memcpy(out.scanLine(y * factor + repeat), first, rowBytes);
-    }
-    return out;
 }
 
 }  // namespace
@@ -198,20 +180,24 @@ void FaceplateView::copyToScreen(QPainter& painter, const Rect& dirty) {
     const int k = drawnScale_;
     const int s = geometry_.scale();
     const double ratio = geometry_.devicePixelRatio;
-    const bool whole = s % k == 0;
-    const Rect source = whole ? dirty
-                              : Rect{std::max(dirty.left - 1, 0), std::max(dirty.top - 1, 0),
-                                     std::min(dirty.right + 1, kClientRect.right),
-                                     std::min(dirty.bottom + 1, kClientRect.bottom)};
-    QImage part = backbuffer_.copy(toQRect(scaled(source, k)));
-    if (whole && s != k) {
-        part = enlarged(part, s / k);
-    } else if (s != k) {
-        part = part.scaled(part.size() / k * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (s % k == 0) {
+        // Drawn straight from the back buffer: the painter's unsmoothed scaling repeats whole
+        // pixels exactly, and a first paint at a large zoom makes no enlarged copy to wait for.
+        const QRectF target(dirty.left * s / ratio, dirty.top * s / ratio,
+                            (dirty.right - dirty.left) * s / ratio,
+                            (dirty.bottom - dirty.top) * s / ratio);
+        painter.drawImage(target, backbuffer_, QRectF(toQRect(scaled(dirty, k))));
+        return;
     }
+    const Rect source{std::max(dirty.left - 1, 0), std::max(dirty.top - 1, 0),
+                      std::min(dirty.right + 1, kClientRect.right),
+                      std::min(dirty.bottom + 1, kClientRect.bottom)};
+    QImage part = backbuffer_.copy(toQRect(scaled(source, k)))
+                      .scaled(QSize(source.right - source.left, source.bottom - source.top) * s,
+                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     part.setDevicePixelRatio(ratio);
     painter.save();
-    if (!whole) painter.setClipRect(toQRect(geometry_.logicalRect(dirty)));
+    painter.setClipRect(toQRect(geometry_.logicalRect(dirty)));
     painter.drawImage(QPointF(source.left * s / ratio, source.top * s / ratio), part);
     painter.restore();
 }

@@ -13,7 +13,6 @@ QImage toRgb32(const Image& image) {
     const int height = imageHeight(image);
     QImage converted(width, height, QImage::Format_RGB32);
     if (converted.isNull()) return converted;
-    // The larger sets' pixels are already laid out as Qt's 32-bit format: rows are copied whole.
     if (imageIsTrueColour(image)) {
         for (int y = 0; y < height; ++y)
             std::memcpy(converted.scanLine(y), imageRow(image, y), std::size_t(width) * 4);
@@ -35,10 +34,22 @@ QImage toRgb32(const Image& image) {
     return converted;
 }
 
+QImage sharedRgb32(const Image& image) {
+    if (!imageIsComplete(image) || !imageIsTrueColour(image) || !imageIsTopDown(image)) {
+        return QImage();
+    }
+    return QImage(imageRow(image, 0), imageWidth(image), imageHeight(image),
+                  static_cast<qsizetype>(imageRowStride(image)), QImage::Format_RGB32);
+}
+
 const QImage& QtImageCache::get(const Image& image) {
     const auto found = images_.find(&image);
     if (found != images_.end()) return found->second;
-    return images_.emplace(&image, toRgb32(image)).first->second;
+    // The larger sets' pixels already lie as Qt's 32-bit format, top row first: Qt reads them
+    // where they are, and the set is not held twice.
+    QImage shared = sharedRgb32(image);
+    return images_.emplace(&image, shared.isNull() ? toRgb32(image) : std::move(shared))
+        .first->second;
 }
 
 }  // namespace tabulor

@@ -54,6 +54,28 @@ TEST(ImageConversion, EveryPixelTakesItsTableColour) {
     EXPECT_TRUE(toRgb32(cut).isNull());
 }
 
+// A larger scale's picture is drawn from its own bytes, not a second copy, and reads top row
+// first as the image does.
+TEST(ImageConversion, TrueColourPicturesAreReadWhereTheyLie) {
+    FaceplateImages set;
+    ASSERT_TRUE(loadFaceplateImages(set, embeddedImages(), 2));
+    const Image& image = *set.faces[0];
+    QtImageCache cache;
+    const QImage& shown = cache.get(image);
+    EXPECT_EQ(shown.constBits(), imageRow(image, 0));
+    ASSERT_EQ(shown.size(), QSize(imageWidth(image), imageHeight(image)));
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        const std::uint8_t* row = imageRow(image, y);
+        for (int x = 0; x < shown.width(); ++x) {
+            const std::uint8_t* bgr = row + 4 * x;
+            if (shown.pixel(x, y) != qRgb(bgr[2], bgr[1], bgr[0])) ++differing;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(toRgb32(image), shown);
+}
+
 // Counts the faceplate pixels where the window differs from the memory surface's drawing.
 int differingPixels(const QImage& shot, const RgbSurface& expected, int zoom) {
     int differing = 0;
@@ -158,8 +180,9 @@ TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_GE(shot.width(), faceplate::kWidth * scale);
     ASSERT_GE(shot.height(), faceplate::kHeight * scale);
-    if (whole)
+    if (whole) {
         EXPECT_EQ(differingPixels(shot, expectedPicture(*window, calculator()), scale / drawn), 0);
+    }
 
     // The first device pixel of the cell right of the gap at x = 49, at its logical position.
     const QPointF inside((50 * scale + 0.5) / ratio, (160 * scale + 0.5) / ratio);
@@ -170,9 +193,10 @@ TEST_P(DeviceRatio, FaceplatePixelsAreWholeSquaresOfDevicePixels) {
     // The held key, drawn by a repaint of the whole window, still lands square on its pixels.
     settlePainted();
     const QImage heldShot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (whole)
+    if (whole) {
         EXPECT_EQ(differingPixels(heldShot, expectedPicture(*window, calculator()), scale / drawn),
                   0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, DeviceRatio, ::testing::Values(1, 2, 3));

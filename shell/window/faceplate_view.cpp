@@ -50,7 +50,7 @@ FaceplateView::FaceplateView(CalculatorSession& session, int zoom, QWidget* pare
     connect(&session_, &CalculatorSession::ending, this, [this] {
         keyboard_.drop();
         images_.clear();
-        if (sets_) sets_->releaseLarger();
+        if (loader_) loader_->want(1);
     });
 }
 
@@ -69,21 +69,30 @@ void FaceplateView::applyGeometry() {
 }
 
 void FaceplateView::useImageStore(const ImageStore& store) {
-    sets_.emplace(store);
+    loader_ = std::make_unique<ImageSetLoader>(store);
+    connect(loader_.get(), &ImageSetLoader::loaded, this, &FaceplateView::setLoaded);
     if (painted_) chooseImageSet();
 }
 
+// Until the zoom's set is decoded, scale 1's pictures are drawn enlarged.
 void FaceplateView::chooseImageSet() {
     int wanted = imageSetScale(geometry_.scale());
-    if (!sets_ || !session_.running()) wanted = 1;
-    if (wanted == drawnScale_) return;
-    // The cache holds copies keyed by the pictures it was made from: it goes before they do.
+    if (loader_ == nullptr || !session_.running()) wanted = 1;
+    if (wanted != drawnScale_) drawWith(wanted == 1 || loader_->at(wanted) != nullptr ? wanted : 1);
+    if (loader_ != nullptr) loader_->want(wanted);
+}
+
+void FaceplateView::setLoaded(int scale) {
+    if (session_.running() && scale == imageSetScale(geometry_.scale())) drawWith(scale);
+}
+
+void FaceplateView::drawWith(int scale) {
+    if (scale == drawnScale_) return;
+    // The cache reads the pictures it was made from: it goes before they do.
     images_.clear();
-    if (sets_) sets_->releaseLarger();
-    if (wanted > 1 && sets_->at(wanted) == nullptr) wanted = 1;
-    drawnScale_ = wanted;
+    drawnScale_ = scale;
     backbuffer_ =
-        QImage(faceplate::kWidth * wanted, faceplate::kHeight * wanted, QImage::Format_RGB32);
+        QImage(faceplate::kWidth * scale, faceplate::kHeight * scale, QImage::Format_RGB32);
     backbuffer_.fill(Qt::white);
     update();
 }
@@ -152,7 +161,7 @@ void FaceplateView::paintEvent(QPaintEvent* event) {
         const auto* calculator = session_.calculator();
         const FaceplateImages* images = calculator == nullptr ? nullptr
                                         : k == 1              ? &session_.images()
-                                                              : sets_->at(k);
+                                                              : loader_->at(k);
         if (images != nullptr) {
             QPainter back(&backbuffer_);
             QtSurface surface(back, images_);

@@ -5,10 +5,11 @@
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
 
-#include "faceplate/faceplate_image_sets.h"
 #include "shell/window/accessible_faceplate.h"
 #include "shell/window/calculator_session.h"
+#include "shell/window/image_set_loader.h"
 #include "shell/window/keyboard_input.h"
 #include "shell/window/qt_image_cache.h"
 #include "shell/window/zoom_geometry.h"
@@ -27,11 +28,14 @@ class FaceplateView final : public QWidget, public AccessibleFaceplate {
     void setKeysEnabled(bool enabled) { keysEnabled_ = enabled; }
     // Lets go of a key the keyboard holds down.
     void releaseKeyboardKey();
-    // Where the pictures drawn for larger scales come from; until then, and for a scale whose
-    // set does not load, scale 1's are enlarged. The store must outlive the view.
+    // Where the pictures drawn for larger scales come from; until then, while a set is being
+    // decoded, and for a scale whose set does not load, scale 1's are enlarged. The store must
+    // outlive the view.
     void useImageStore(const ImageStore& store);
     // The scale of the pictures the back buffer is drawn with.
     int drawnScale() const { return drawnScale_; }
+    // Whether the set for the zoom is still being decoded.
+    bool loadingImages() const { return loader_ != nullptr && loader_->loading(); }
 
     std::optional<CalculatorReading> reading() const override { return session_.reading(); }
     std::optional<KeyCode> keyUnderPointer() const override { return pointerKey_; }
@@ -65,13 +69,16 @@ class FaceplateView final : public QWidget, public AccessibleFaceplate {
     void refreshDevicePixelRatio();
     void showToolTip(const QHelpEvent& help);
     void chooseImageSet();
+    void setLoaded(int scale);
+    void drawWith(int scale);
     void copyToScreen(QPainter& painter, const Rect& dirty);
 
     CalculatorSession& session_;
     ZoomGeometry geometry_;
     QImage backbuffer_;
+    // Before the cache, which reads the loader's pictures and so must go first.
+    std::unique_ptr<ImageSetLoader> loader_;
     QtImageCache images_;
-    std::optional<FaceplateImageSets> sets_;
     int drawnScale_ = 1;
     // The larger set is loaded after the first paint, so that a start at any zoom shows as soon
     // as one at zoom 1 does.

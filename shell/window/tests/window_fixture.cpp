@@ -1,6 +1,7 @@
 #include "shell/window/tests/window_fixture.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QTest>
@@ -59,6 +60,11 @@ void WindowTest::tapKey(KeyCode code) {
 }
 
 QRegion WindowTest::settlePainted() {
+    QCoreApplication::processEvents();
+    // A larger set is decoded on a thread of its own; the window draws with it once it is done.
+    QDeadlineTimer deadline(10000);
+    while (window->view()->loadingImages() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     QRegion painted;

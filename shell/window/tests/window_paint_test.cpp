@@ -2,6 +2,8 @@
 // only the regions the rules name.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QTest>
 
@@ -11,6 +13,7 @@
 #include "faceplate/image_table.h"
 #include "faceplate/rgb_surface.h"
 #include "shell/resources/embedded_images.h"
+#include "shell/window/image_set_loader.h"
 #include "shell/window/qt_image_cache.h"
 #include "shell/window/tests/window_fixture.h"
 
@@ -74,6 +77,37 @@ TEST(ImageConversion, TrueColourPicturesAreReadWhereTheyLie) {
     }
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(toRgb32(image), shown);
+}
+
+// Waits, as the window does, for the loader to hand over what it decoded.
+void settleLoader(const ImageSetLoader& loader) {
+    QDeadlineTimer deadline(10000);
+    while (loader.loading() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    QCoreApplication::processEvents();
+}
+
+// Asked for one scale and then another before the first is decoded, the loader ends with the
+// last one asked for and announces only it; asked for none, it keeps nothing.
+TEST(ImageSetLoader, EndsWithTheSetLastAskedFor) {
+    ImageSetLoader loader(embeddedImages());
+    std::vector<int> announced;
+    QObject::connect(&loader, &ImageSetLoader::loaded,
+                     [&](int scale) { announced.push_back(scale); });
+    loader.want(2);
+    loader.want(3);
+    settleLoader(loader);
+    EXPECT_EQ(announced, std::vector<int>{3});
+    EXPECT_EQ(loader.at(2), nullptr);
+    ASSERT_NE(loader.at(3), nullptr);
+    EXPECT_EQ(loader.at(3)->scale, 3);
+
+    loader.want(4);
+    loader.want(1);
+    settleLoader(loader);
+    EXPECT_EQ(announced, std::vector<int>{3});
+    for (const int scale : {1, 2, 3, 4})
+        EXPECT_EQ(loader.at(scale), nullptr) << scale;
 }
 
 // Counts the faceplate pixels where the window differs from the memory surface's drawing.

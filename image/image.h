@@ -47,7 +47,8 @@ struct PaletteEntry {
     std::uint8_t flags = 0;
 };
 
-// Where the program's bitmaps come from. find() yields an empty span for an unknown id.
+// Where the program's bitmaps come from. find() yields an empty span for an unknown id, and may
+// be called from more than one thread at once: the window decodes on a thread of its own.
 class ImageStore {
   public:
     virtual ~ImageStore() = default;

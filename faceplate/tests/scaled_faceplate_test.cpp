@@ -6,7 +6,8 @@
 #include <set>
 #include <tuple>
 
-#include "faceplate/faceplate_image_sets.h"
+#include "faceplate/faceplate_images.h"
+#include "faceplate/image_table.h"
 #include "faceplate/tests/faceplate_fixture.h"
 #include "image/hiding_image_store.h"
 
@@ -78,9 +79,9 @@ class ScaledFaceplateTest : public FaceplateTest,
 // has anti-aliased edges in shades of their own, so blocks of more than one colour.
 TEST_P(ScaledFaceplateTest, FaceIsDrawnForTheScaleNotEnlarged) {
     const auto [scale, faceIndex] = GetParam();
-    FaceplateImageSets sets(embeddedImages());
-    const FaceplateImages* large = sets.at(scale);
-    ASSERT_NE(large, nullptr);
+    FaceplateImages set;
+    ASSERT_TRUE(loadFaceplateImages(set, embeddedImages(), scale));
+    const FaceplateImages* large = &set;
     const Image& small = face(faceIndex);
     const Image& big = *large->faces[static_cast<std::size_t>(faceIndex)];
     ASSERT_EQ(imageWidth(big), faceplate::kWidth * scale);
@@ -141,11 +142,12 @@ TEST_P(ScaledFaceplateTest, PaintedFaceplateShowsWhatScaleOneShows) {
             Glyph{static_cast<std::int8_t>(cell * 5 % kGlyphCount)};
         d.marks[static_cast<std::size_t>(cell)] = MarkCode{cell % 3};
     }
-    FaceplateImageSets sets(embeddedImages());
-    const FaceplateImages* large = sets.at(scale);
-    ASSERT_NE(large, nullptr);
-    const RgbSurface small = paintAt(*sets.at(1));
-    const RgbSurface big = paintAt(*large);
+    FaceplateImages one;
+    FaceplateImages large;
+    ASSERT_TRUE(loadFaceplateImages(one, embeddedImages(), 1));
+    ASSERT_TRUE(loadFaceplateImages(large, embeddedImages(), scale));
+    const RgbSurface small = paintAt(one);
+    const RgbSurface big = paintAt(large);
     const Likeness whole = compare(small, big, scale);
     EXPECT_LT(whole.mean, 8) << "scale " << scale;
     EXPECT_LT(whole.farOff, 300) << "scale " << scale;
@@ -159,20 +161,19 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledFaceplateTest,
                          ::testing::Combine(::testing::Values(2, 3, 4),
                                             ::testing::Values(0, 1, 2, 3)));
 
-TEST(FaceplateImageSets, LoadsEachScaleOnFirstUseAndRefusesWhatItCannotLoad) {
+TEST(ScaledImages, EachScaleLoadsAndOneWithoutAPictureIsRefused) {
     const HidingImageStore store(embeddedImages(), {scaledImageId(ImageId::MarkStrip, 3),
                                                     scaledImageId(ImageId::GlyphStrip, 4)});
-    FaceplateImageSets sets(store);
+    FaceplateImages set;
     for (const int outside : {0, 5, -1})
-        EXPECT_EQ(sets.at(outside), nullptr) << outside;
-    EXPECT_EQ(sets.at(3), nullptr) << "a scale without its marks";
-    EXPECT_EQ(sets.at(4), nullptr) << "a scale without its glyphs";
+        EXPECT_FALSE(loadFaceplateImages(set, store, outside)) << outside;
+    EXPECT_FALSE(loadFaceplateImages(set, store, 3)) << "a scale without its marks";
+    EXPECT_FALSE(loadFaceplateImages(set, store, 4)) << "a scale without its glyphs";
+    EXPECT_EQ(set.faces[0], nullptr) << "nothing held after a refusal";
     for (const int scale : {1, 2}) {
-        const FaceplateImages* set = sets.at(scale);
-        ASSERT_NE(set, nullptr) << scale;
-        EXPECT_EQ(set->scale, scale);
-        EXPECT_EQ(sets.at(scale), set) << "loaded once";
-        EXPECT_EQ(imageWidth(*set->glyphStrip), faceplate::kGlyphWidth * kGlyphCount * scale);
+        ASSERT_TRUE(loadFaceplateImages(set, store, scale)) << scale;
+        EXPECT_EQ(set.scale, scale);
+        EXPECT_EQ(imageWidth(*set.glyphStrip), faceplate::kGlyphWidth * kGlyphCount * scale);
     }
 }
 

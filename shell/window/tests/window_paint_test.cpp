@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "faceplate/faceplate.h"
-#include "faceplate/faceplate_image_sets.h"
+#include "faceplate/faceplate_images.h"
 #include "faceplate/geometry.h"
 #include "faceplate/image_table.h"
 #include "faceplate/rgb_surface.h"
@@ -135,8 +135,10 @@ int differingPixels(const QImage& shot, const RgbSurface& expected, int zoom) {
 // The faceplate as the memory surface draws it from the picture set the window draws with.
 RgbSurface expectedPicture(const MainWindow& window, const Calculator& calculator) {
     const int k = window.view()->drawnScale();
-    FaceplateImageSets sets(embeddedImages());
-    const FaceplateImages* images = k == 1 ? &window.session().images() : sets.at(k);
+    FaceplateImages set;
+    const FaceplateImages* images = k == 1 ? &window.session().images()
+                                    : loadFaceplateImages(set, embeddedImages(), k) ? &set
+                                                                                    : nullptr;
     RgbSurface expected(faceplate::kWidth * k, faceplate::kHeight * k);
     if (images != nullptr) paintFaceplate(*images, calculator, expected, scaled(kClientRect, k));
     return expected;

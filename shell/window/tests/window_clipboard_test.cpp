@@ -15,17 +15,7 @@ namespace {
 
 class Clipboard : public WindowTest {
   protected:
-    void SetUp() override {
-        open();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        clock.advance(3000);
-        window->session().messageTick();
-    }
-    void tapKeys(std::initializer_list<KeyCode> codes) {
-        for (const KeyCode code : codes)
-            tapKey(code);
-    }
+    void SetUp() override { openActive(); }
 };
 
 TEST_F(Clipboard, CtrlCCopiesTheNumberAsShown) {

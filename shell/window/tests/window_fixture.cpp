@@ -34,6 +34,14 @@ void WindowTest::open(int zoom) {
     settlePainted();
 }
 
+void WindowTest::openActive() {
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    clock.advance(3000);
+    window->session().messageTick();
+}
+
 void WindowTest::TearDown() {
     recorder.reset();
     window.reset();
@@ -57,6 +65,11 @@ void WindowTest::tap(int x, int y) {
 void WindowTest::tapKey(KeyCode code) {
     const QPoint at = keyCentre(code);
     tap(at.x(), at.y());
+}
+
+void WindowTest::tapKeys(std::initializer_list<KeyCode> codes) {
+    for (const KeyCode code : codes)
+        tapKey(code);
 }
 
 QRegion WindowTest::settlePainted() {

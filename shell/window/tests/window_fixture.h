@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QRegion>
+#include <initializer_list>
 #include <memory>
 #include <span>
 
@@ -59,6 +60,8 @@ class WindowTest : public ::testing::Test {
   protected:
     // Opens the window (shown, exposed, painted once) at `zoom`.
     void open(int zoom = 1);
+    // Opens it at zoom 1, active, with the start-up banner gone: ready for typed keys.
+    void openActive();
     void TearDown() override;
 
     const Calculator& calculator() const { return *window->session().calculator(); }
@@ -67,6 +70,7 @@ class WindowTest : public ::testing::Test {
     void release(int x, int y);
     void tap(int x, int y);
     void tapKey(KeyCode code);
+    void tapKeys(std::initializer_list<KeyCode> codes);
     // Lets posted events (repaints, queued closes) run, then reports what was painted since
     // the last call, in faceplate pixels.
     QRegion settlePainted();

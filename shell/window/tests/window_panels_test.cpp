@@ -17,17 +17,7 @@ namespace {
 
 class Panels : public WindowTest {
   protected:
-    void SetUp() override {
-        open();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        clock.advance(3000);
-        window->session().messageTick();
-    }
-    void tapKeys(std::initializer_list<KeyCode> codes) {
-        for (const KeyCode code : codes)
-            tapKey(code);
-    }
+    void SetUp() override { openActive(); }
     void ctrl(Qt::Key key, QWidget* to = nullptr) {
         QTest::keyClick(to != nullptr ? to : window->view(), key, Qt::ControlModifier);
     }

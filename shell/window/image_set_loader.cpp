@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <system_error>
 
 namespace tabulor {
 
@@ -43,28 +44,39 @@ void ImageSetLoader::want(int scale) {
         if (other != wanted_) sets_[slot(other)].reset();
     }
     // A set already tried is not tried again; one under way is waited for.
-    if (wanted_ == 1 || sets_[slot(wanted_)] != nullptr || worker_.joinable()) return;
+    if (wanted_ == 1 || sets_[slot(wanted_)] != nullptr || busy_) return;
     start(wanted_);
 }
 
 void ImageSetLoader::start(int scale) {
     decoding_ = scale;
-    worker_ = std::thread([this, scale] {
-        lowerThisThreadsPriority();
-        auto set = std::make_unique<FaceplateImages>();
-        // A failed decoding leaves the set empty, and an empty set says "cannot" from now on.
-        loadFaceplateImages(*set, store_, scale);
-        {
-            const std::lock_guard<std::mutex> lock(doneMutex_);
-            done_ = std::move(set);
-        }
-        // Delivered on the loader's thread; dropped if the loader is gone by then.
-        QMetaObject::invokeMethod(this, &ImageSetLoader::finish, Qt::QueuedConnection);
-    });
+    busy_ = true;
+    try {
+        worker_ = std::thread([this, scale] {
+            lowerThisThreadsPriority();
+            decode(scale);
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: decoded here, late rather than never.
+        decode(scale);
+    }
+}
+
+void ImageSetLoader::decode(int scale) {
+    auto set = std::make_unique<FaceplateImages>();
+    // A failed decoding leaves the set empty, and an empty set says "cannot" from now on.
+    loadFaceplateImages(*set, store_, scale);
+    {
+        const std::lock_guard<std::mutex> lock(doneMutex_);
+        done_ = std::move(set);
+    }
+    // Delivered on the loader's thread; dropped if the loader is gone by then.
+    QMetaObject::invokeMethod(this, &ImageSetLoader::finish, Qt::QueuedConnection);
 }
 
 void ImageSetLoader::finish() {
-    worker_.join();
+    if (worker_.joinable()) worker_.join();
+    busy_ = false;
     std::unique_ptr<FaceplateImages> set;
     {
         const std::lock_guard<std::mutex> lock(doneMutex_);

@@ -31,13 +31,15 @@ class ImageSetLoader final : public QObject {
     // be drawn with. Scale 1 asks for nothing.
     void want(int scale);
     // Whether a set asked for is still being decoded.
-    bool loading() const { return worker_.joinable(); }
+    bool loading() const { return busy_; }
 
   signals:
     void loaded(int scale);
 
   private:
     void start(int scale);
+    // The decoding itself, on the worker's thread, and its hand-over.
+    void decode(int scale);
     void finish();
 
     const ImageStore& store_;
@@ -45,6 +47,7 @@ class ImageSetLoader final : public QObject {
     std::array<std::unique_ptr<FaceplateImages>, kMaxScale> sets_;
     int wanted_ = 1;
     int decoding_ = 1;
+    bool busy_ = false;  // from start() until finish()
     std::thread worker_;
     std::mutex doneMutex_;
     std::unique_ptr<FaceplateImages> done_;  // guarded by doneMutex_

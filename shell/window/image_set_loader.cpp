@@ -44,13 +44,12 @@ void ImageSetLoader::want(int scale) {
         if (other != wanted_) sets_[slot(other)].reset();
     }
     // A set already tried is not tried again; one under way is waited for.
-    if (wanted_ == 1 || sets_[slot(wanted_)] != nullptr || busy_) return;
+    if (wanted_ == 1 || sets_[slot(wanted_)] != nullptr || loading()) return;
     start(wanted_);
 }
 
 void ImageSetLoader::start(int scale) {
     decoding_ = scale;
-    busy_ = true;
     try {
         worker_ = std::thread([this, scale] {
             lowerThisThreadsPriority();
@@ -76,15 +75,16 @@ void ImageSetLoader::decode(int scale) {
 
 void ImageSetLoader::finish() {
     if (worker_.joinable()) worker_.join();
-    busy_ = false;
+    const int scale = decoding_;
+    decoding_ = 0;
     std::unique_ptr<FaceplateImages> set;
     {
         const std::lock_guard<std::mutex> lock(doneMutex_);
         set = std::move(done_);
     }
-    if (decoding_ == wanted_) {
-        sets_[slot(decoding_)] = std::move(set);
-        emit loaded(decoding_);
+    if (scale == wanted_) {
+        sets_[slot(scale)] = std::move(set);
+        emit loaded(scale);
     } else if (wanted_ != 1 && sets_[slot(wanted_)] == nullptr) {
         start(wanted_);
     }

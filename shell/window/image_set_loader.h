@@ -31,7 +31,7 @@ class ImageSetLoader final : public QObject {
     // be drawn with. Scale 1 asks for nothing.
     void want(int scale);
     // Whether a set asked for is still being decoded.
-    bool loading() const { return busy_; }
+    bool loading() const { return decoding_ != 0; }
 
   signals:
     void loaded(int scale);
@@ -46,8 +46,7 @@ class ImageSetLoader final : public QObject {
     // By scale − 1; the entry for scale 1 stays empty.
     std::array<std::unique_ptr<FaceplateImages>, kMaxScale> sets_;
     int wanted_ = 1;
-    int decoding_ = 1;
-    bool busy_ = false;  // from start() until finish()
+    int decoding_ = 0;  // the scale under way from start() until finish(); 0 when none
     std::thread worker_;
     std::mutex doneMutex_;
     std::unique_ptr<FaceplateImages> done_;  // guarded by doneMutex_
